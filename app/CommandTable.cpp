@@ -1,0 +1,54 @@
+#include "app/CommandTable.h"
+
+namespace app {
+namespace {
+
+constexpr auto F = BatchMode::Figure;
+const std::nullopt_t none = std::nullopt;
+
+}  // namespace
+
+const std::vector<Command>& PipeCommands() {
+  static const std::vector<Command> commands = {
+      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, nullptr},
+      {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, nullptr},
+      {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, nullptr},
+      {1204, "属性設定", none, F, "線属性設定", 16, nullptr},
+      {1205, "集計", none, F, "積算結果表", 26, nullptr},
+      {1206, "初期設定", none, F, "積算設定", 27, nullptr},
+  };
+  return commands;
+}
+
+const std::vector<Command>& DuctCommands() {
+  static const std::vector<Command> commands = {
+      {1101, "割込分岐：三方向　　　　", "割込分岐：三方向", F, "割込分岐：三方向", 2, nullptr},
+      {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, nullptr},
+      {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, nullptr},
+      {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, nullptr},
+      {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, nullptr},
+      {1106, "エルボ上下：連続", none, F, "エルボ上下：連続", 24, nullptr},
+      {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, nullptr},
+      {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
+      {1109, "S字管", "S字管", F, "S字管", 8, nullptr},
+      {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, nullptr},
+      {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, nullptr},
+      {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, nullptr},
+      {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, nullptr},
+      {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, nullptr},
+      {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, nullptr},
+      {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},
+      {1117, "ダンパー", "ダンパー", F, "ダンパー作図", 21, nullptr},
+      {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, nullptr},
+  };
+  return commands;
+}
+
+const Command* FindCommand(int buttonId) {
+  for (const auto* table : {&DuctCommands(), &PipeCommands()})
+    for (const Command& command : *table)
+      if (command.buttonId == buttonId) return &command;
+  return nullptr;
+}
+
+}  // namespace app

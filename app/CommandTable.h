@@ -1,0 +1,36 @@
+// The commands of the panel: caption, the batch to write before the dialog
+// opens, the dialog, and the number recorded after it closes.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/BatchFile.h"
+#include "ui/Dialog.h"
+
+namespace app {
+
+using DialogFactory = std::unique_ptr<ui::DialogHandler> (*)(ui::Env);
+
+struct Command {
+  int buttonId;
+  std::string caption;
+  std::optional<std::string> title;  // batch written only with a title
+  BatchMode mode;
+  std::string dialogCaption;
+  std::optional<int> number;  // Command.ini written only with a number
+  DialogFactory open;         // nullptr: the command is not built yet
+};
+
+// Button groups of the panel.
+constexpr int kDuctGroup = 1;
+constexpr int kPipeGroup = 2;
+constexpr int kPresetGroup = 3;
+
+const std::vector<Command>& DuctCommands();
+const std::vector<Command>& PipeCommands();
+const Command* FindCommand(int buttonId);
+
+}  // namespace app

@@ -1,0 +1,127 @@
+#include "app/Startup.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace app {
+namespace fs = std::filesystem;
+
+const char* const kUsage =
+    "使い方: tavrin [--drive DIR] [--play FILE]\n"
+    "  --drive DIR   DIR をドライブのルート（C:\\）として使う\n"
+    "  --play FILE   画面を出さずに FILE の操作を実行する（失敗すると終了コード 1）\n";
+
+Options ParseOptions(const std::vector<std::string>& arguments) {
+  Options options;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    bool hasValue = i + 1 < arguments.size();
+    if (a == "--drive" && hasValue) {
+      options.drive = fs::path(arguments[++i]);
+    } else if (a == "--play" && hasValue) {
+      options.play = fs::path(arguments[++i]);
+    } else if (a == "--help" || a == "-h") {
+      options.help = true;
+    } else if (a == "-platform" && hasValue) {
+      ++i;  // Qt's own option
+    } else {
+      options.error = "不明なオプション: " + a;
+    }
+  }
+  return options;
+}
+
+fs::path ChooseDriveRoot(const std::optional<fs::path>& option) {
+  if (option) return *option;
+  if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return fs::path(prefix) / "drive_c";
+  const char* home = std::getenv("HOME");
+  fs::path homeDir = home && *home ? fs::path(home) : fs::current_path();
+  std::error_code ec;
+  if (fs::is_directory(homeDir / ".wine" / "drive_c", ec)) return homeDir / ".wine" / "drive_c";
+  return homeDir / ".local" / "share" / "tavrin" / "drive";
+}
+
+fs::path ShippedData() {
+  std::error_code ec;
+#ifdef __linux__
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    fs::path installed = exe.parent_path().parent_path() / TAVRIN_INSTALLED_DATA;
+    if (fs::is_directory(installed / "Tavrin", ec)) return installed;
+  }
+#endif
+  return fs::path(TAVRIN_SOURCE_DATA);
+}
+
+namespace {
+
+bool IsText(const fs::path& file) {
+  static const std::set<std::string> extensions = {".ini", ".tec", ".ajc", ".htm", ".txt", ".bat", ".sdt"};
+  std::string ext = file.extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extensions.count(ext) != 0;
+}
+
+void CopyShippedFile(const fs::path& from, const fs::path& to) {
+  std::ifstream in(from, std::ios::binary);
+  if (!in) throw ui::FileError(from, false);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (!IsText(from)) return ui::WriteFileAtomically(to, bytes.str());
+  std::vector<std::string> lines;
+  std::istringstream text(bytes.str());
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  ui::WriteTextFile(to, lines);
+}
+
+}  // namespace
+
+bool InstallIfNeeded(const ui::Drive& drive, const fs::path& shipped) {
+  if (drive.Exists(R"(\Tavrin)")) return false;
+  std::error_code ec;
+  fs::create_directories(drive.root(), ec);
+  const fs::path source = shipped / "Tavrin";
+  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec)) {
+    fs::path target = drive.root() / "Tavrin" / fs::relative(it->path(), source);
+    if (it->is_directory()) {
+      fs::create_directories(target, ec);
+    } else if (it->is_regular_file()) {
+      fs::create_directories(target.parent_path(), ec);
+      CopyShippedFile(it->path(), target);
+    }
+  }
+  if (ec) throw ui::FileError(source, false);
+  for (const char* folder : {"set", "HaikanSet", "SekisanData", "Mnl", "exe"})
+    fs::create_directories(drive.root() / "Tavrin" / folder, ec);
+  // A drive without Jw_cad gets the folder where Jw_cad would be, so that
+  // the placement batches have somewhere to go.
+  if (!drive.Exists(R"(\jww)") && !drive.Exists(R"(\Program Files\Jw_cad\jww)"))
+    fs::create_directories(drive.root() / "jww", ec);
+  if (!drive.Exists(R"(\Tavrin\set)")) throw ui::FileError(drive.Locate(R"(\Tavrin\set)"), true);
+  return true;
+}
+
+ui::Picture AppIcon() {
+  return ui::Picture{32, 32, [](ui::Canvas& canvas) {
+                       canvas.FillRect({0, 0, 32, 32}, {192, 192, 192});
+                       canvas.SetPen({0, 128, 0});
+                       // A square-duct elbow in plan: outer and inner sides with a flange.
+                       canvas.Arc({-26, 6, 30, 62}, 2, 34, 30, 6);
+                       canvas.Arc({-6, 22, 14, 42}, 4, 32, 4, 22);
+                       canvas.MoveTo(2, 34);
+                       canvas.LineTo(14, 34);
+                       canvas.SetPen({0, 0, 255});
+                       canvas.MoveTo(4, 29);
+                       canvas.LineTo(4, 2);
+                       canvas.MoveTo(0, 30);
+                       canvas.LineTo(20, 30);
+                     }};
+}
+
+}  // namespace app

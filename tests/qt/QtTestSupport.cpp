@@ -1,0 +1,36 @@
+#include "tests/qt/QtTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace test {
+
+Screen::Screen(ui::DialogHandler& dialog) : window_(std::make_unique<ui::qt::QtDialog>(dialog, nullptr)) {
+  dialog.UserInit();
+  window_->show();
+  QApplication::processEvents();
+}
+
+Screen::~Screen() = default;
+
+QImage Screen::Grab() {
+  QApplication::processEvents();
+  return window_->grab().toImage();
+}
+
+QImage Screen::Save(const std::string& name) {
+  QImage image = Grab();
+  QDir().mkpath(TAVRIN_SCREENSHOTS);
+  image.save(QString::fromStdString(std::string(TAVRIN_SCREENSHOTS) + "/" + name + ".png"));
+  return image;
+}
+
+int CountColour(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff)) ++count;
+  return count;
+}
+
+}  // namespace test

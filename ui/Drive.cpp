@@ -1,0 +1,178 @@
+#include "ui/Drive.h"
+
+#include <iconv.h>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace ui {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Describe(const fs::path& file, bool writing) {
+  return writing ? "ファイル " + file.string() + " に書き込めません。"
+                 : "ファイル " + file.string() + " が見つかりません。";
+}
+
+// Converts between encodings; a character the target cannot hold becomes "?"
+// (as Windows substitutes its default character) instead of failing.
+std::string Convert(std::string_view input, const char* from, const char* to) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error(std::string("iconv: ") + from + " -> " + to);
+  std::string output;
+  output.reserve(input.size() * 3 / 2 + 8);
+  char* in = const_cast<char*>(input.data());
+  size_t inLeft = input.size();
+  char buffer[4096];
+  while (inLeft > 0) {
+    char* out = buffer;
+    size_t outLeft = sizeof buffer;
+    size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+    output.append(buffer, out);
+    if (rc == static_cast<size_t>(-1)) {
+      if (errno == E2BIG) continue;
+      // Invalid or unconvertible input: skip one character of it.
+      output.push_back('?');
+      size_t skip = 1;
+      if (std::string_view(from) == "UTF-8") {
+        unsigned char lead = static_cast<unsigned char>(*in);
+        skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+      }
+      skip = std::min(skip, inLeft);
+      in += skip;
+      inLeft -= skip;
+    }
+  }
+  iconv_close(cd);
+  return output;
+}
+
+std::string AsciiLower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  return text;
+}
+
+}  // namespace
+
+FileError::FileError(const fs::path& file, bool writing) : std::runtime_error(Describe(file, writing)), file_(file) {}
+
+std::string Utf8ToCp932(std::string_view utf8) { return Convert(utf8, "UTF-8", "CP932"); }
+std::string Cp932ToUtf8(std::string_view cp932) { return Convert(cp932, "CP932", "UTF-8"); }
+
+std::vector<std::string> ReadTextFile(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) throw FileError(file, false);
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw FileError(file, false);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw FileError(file, false);
+  std::string text = Cp932ToUtf8(bytes.str());
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+  static std::mt19937 random{std::random_device{}()};
+  fs::path temporary = file;
+  temporary += ".tmp" + std::to_string(random() % 1000000);
+  std::error_code ec;
+  if (!fs::is_directory(file.parent_path(), ec)) throw FileError(file, true);
+  bool ok;
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    ok = static_cast<bool>(out);
+  }
+#ifndef _WIN32
+  if (ok) {
+    int fd = ::open(temporary.c_str(), O_RDONLY);
+    ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+  }
+#endif
+  if (ok) fs::rename(temporary, file, ec), ok = !ec;
+  if (!ok) {
+    fs::remove(temporary, ec);
+    throw FileError(file, true);
+  }
+}
+
+void WriteTextFile(const fs::path& file, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  WriteFileAtomically(file, Utf8ToCp932(text));
+}
+
+Drive::Drive(fs::path root) : root_(std::move(root)) {}
+
+fs::path Drive::Locate(std::string_view windowsPath) const {
+  std::string_view rest = windowsPath;
+  if (rest.size() >= 2 && rest[1] == ':') rest.remove_prefix(2);
+  fs::path current = root_;
+  bool searching = true;
+  size_t start = 0;
+  while (start <= rest.size()) {
+    size_t end = rest.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = rest.size();
+    std::string name(rest.substr(start, end - start));
+    start = end + 1;
+    if (name.empty() || name == ".") continue;
+    if (name == "..") {
+      if (current != root_) current = current.parent_path();
+      continue;
+    }
+    std::error_code ec;
+    if (searching && !fs::exists(current / name, ec)) {
+      std::string wanted = AsciiLower(name);
+      bool found = false;
+      for (const auto& entry : fs::directory_iterator(current, ec)) {
+        std::string candidate = entry.path().filename().string();
+        if (AsciiLower(candidate) == wanted) {
+          name = candidate;
+          found = true;
+          break;
+        }
+      }
+      searching = found;
+    }
+    current /= name;
+  }
+  return current;
+}
+
+bool Drive::Exists(std::string_view windowsPath) const {
+  std::error_code ec;
+  return fs::exists(Locate(windowsPath), ec);
+}
+
+std::vector<std::string> Drive::ReadLines(std::string_view windowsPath) const {
+  return ReadTextFile(Locate(windowsPath));
+}
+
+void Drive::WriteLines(std::string_view windowsPath, const std::vector<std::string>& lines) const {
+  WriteTextFile(Locate(windowsPath), lines);
+}
+
+}  // namespace ui

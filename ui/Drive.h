@@ -1,0 +1,56 @@
+// The file side of the program. Every path the program speaks of is a
+// Windows path from the root of the current drive ("\Tavrin\set\Memo.ini");
+// the drive maps it to a folder of the host, looking names up without regard
+// to case as Windows does. Files on disk are Shift-JIS (code page 932) text
+// with CR LF line ends; inside the program text is UTF-8. Files are written
+// whole through a temporary file and a rename, so a failed write never leaves
+// a half file behind.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+// A file that cannot be opened, read or written. The message names the file;
+// the dialog framework shows it and stops the current action.
+class FileError : public std::runtime_error {
+ public:
+  FileError(const std::filesystem::path& file, bool writing);
+  const std::filesystem::path& file() const { return file_; }
+
+ private:
+  std::filesystem::path file_;
+};
+
+std::string Utf8ToCp932(std::string_view utf8);
+std::string Cp932ToUtf8(std::string_view cp932);
+
+// Text files by host path: CP932 with CR LF on disk, UTF-8 lines in memory.
+std::vector<std::string> ReadTextFile(const std::filesystem::path& file);
+void WriteTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
+// Bytes written whole through a temporary file and a rename.
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+class Drive {
+ public:
+  explicit Drive(std::filesystem::path root);
+
+  const std::filesystem::path& root() const { return root_; }
+
+  // Host path of a Windows path under the root; existing components are
+  // matched case-insensitively, missing ones keep the spelling given.
+  std::filesystem::path Locate(std::string_view windowsPath) const;
+  bool Exists(std::string_view windowsPath) const;
+
+  std::vector<std::string> ReadLines(std::string_view windowsPath) const;
+  void WriteLines(std::string_view windowsPath, const std::vector<std::string>& lines) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+}  // namespace ui

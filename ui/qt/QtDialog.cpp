@@ -1,0 +1,350 @@
+#include "ui/qt/QtDialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "ui/qt/QtCanvas.h"
+
+namespace ui::qt {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+// A combo box takes the height of one line; the rest of its rectangle is the
+// room its list drops into.
+constexpr int kComboHeightDu = 12;
+
+}  // namespace
+
+QString FontFamily(const std::string& face) {
+  if (face == "ＭＳ 明朝" || face == "MS Mincho") return "IPAMincho";
+  if (face == "ＭＳ Ｐ明朝" || face == "MS PMincho") return "IPAPMincho";
+  if (face == "ＭＳ ゴシック" || face == "MS Gothic") return "IPAGothic";
+  return "IPAPGothic";
+}
+
+QFont DialogFont(const Layout& layout) {
+  QFont font(FontFamily(layout.font));
+  font.setPointSize(layout.pointSize);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+QtDialog::QtDialog(DialogHandler& handler, QWidget* parent)
+    : QDialog(parent), handler_(handler), form_(handler.form()) {
+  const Layout& layout = form_.layout();
+  setWindowTitle(Q(layout.caption));
+  setFont(DialogFont(layout));
+  QFontMetrics metrics(font());
+  int cx = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
+  form_.SetBaseUnits(cx, metrics.height());
+  Rect size = form_.ToPixels(Rect{0, 0, layout.width, layout.height});
+  setFixedSize(size.width, size.height);
+  for (const Control& control : layout.controls) {
+    QWidget* widget = Create(control);
+    if (!widget) continue;
+    Rect r = form_.ToPixels(control.rect);
+    if (control.kind == Kind::Combo || control.kind == Kind::DropList)
+      r.height = std::min(r.height, form_.ToPixels(Rect{0, 0, 0, kComboHeightDu}).height + 4);
+    widget->setGeometry(r.x, r.y, r.width, r.height);
+    if (control.id != kNoId) {
+      widgets_[control.id] = widget;
+      ids_[widget] = control.id;
+      SyncAll(control.id);
+    } else if (control.flags & kHidden) {
+      widget->hide();
+    }
+  }
+  form_.SetView(this);
+}
+
+QtDialog::~QtDialog() { form_.SetView(nullptr); }
+
+QWidget* QtDialog::widget(int id) const {
+  auto it = widgets_.find(id);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+QWidget* QtDialog::Create(const Control& c) {
+  const int id = c.id;
+  switch (c.kind) {
+    case Kind::Button: {
+      auto* button = new QPushButton(Q(c.caption), this);
+      button->setAutoDefault(false);
+      connect(button, &QPushButton::clicked, this, [this, id] { handler_.UserClick(id); });
+      return button;
+    }
+    case Kind::Check:
+    case Kind::Radio: {
+      QAbstractButton* button;
+      if (c.flags & kPushLike) {
+        auto* push = new QPushButton(Q(c.caption), this);
+        push->setAutoDefault(false);
+        push->setCheckable(true);
+        button = push;
+      } else if (c.kind == Kind::Check) {
+        button = new QCheckBox(Q(c.caption), this);
+      } else {
+        button = new QRadioButton(Q(c.caption), this);
+      }
+      button->setAutoExclusive(false);
+      connect(button, &QAbstractButton::clicked, this, [this, id] {
+        if (id != kNoId) handler_.UserClick(id);
+      });
+      return button;
+    }
+    case Kind::Group: {
+      auto* group = new QGroupBox(Q(c.caption), this);
+      group->setAttribute(Qt::WA_TransparentForMouseEvents);
+      group->lower();
+      return group;
+    }
+    case Kind::Label: {
+      auto* label = new QLabel(Q(c.caption), this);
+      Qt::Alignment align = (c.flags & kCentred) ? Qt::AlignHCenter : (c.flags & kRight) ? Qt::AlignRight : Qt::AlignLeft;
+      label->setAlignment(align | ((c.flags & kMultiline) ? Qt::AlignTop : Qt::AlignVCenter));
+      label->setWordWrap(c.flags & kMultiline);
+      if (c.flags & kBorder) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      label->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return label;
+    }
+    case Kind::Frame: {
+      auto* frame = new QFrame(this);
+      if (c.flags & kBorder) frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return frame;
+    }
+    case Kind::Edit: {
+      auto* edit = new QLineEdit(this);
+      edit->setReadOnly(c.flags & kReadOnly);
+      if (c.flags & kCentred) edit->setAlignment(Qt::AlignCenter);
+      if (c.flags & kRight) edit->setAlignment(Qt::AlignRight);
+      edit->installEventFilter(this);
+      connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) { handler_.UserEdit(id, S(text)); });
+      return edit;
+    }
+    case Kind::Combo:
+    case Kind::DropList: {
+      auto* combo = new QComboBox(this);
+      combo->setEditable(c.kind == Kind::Combo);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->installEventFilter(this);
+      connect(combo, &QComboBox::activated, this, [this, id](int index) { handler_.UserSelect(id, index); });
+      if (combo->lineEdit()) {
+        combo->lineEdit()->installEventFilter(this);
+        ids_[combo->lineEdit()] = id;
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                [this, id](const QString& text) { handler_.UserEdit(id, S(text)); });
+      }
+      return combo;
+    }
+    case Kind::List: {
+      auto* list = new QListWidget(this);
+      list->installEventFilter(this);
+      connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
+        if (!syncing_ && row >= 0) handler_.UserSelect(id, row);
+      });
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { handler_.UserDoubleClick(id); });
+      return list;
+    }
+    case Kind::Progress: {
+      auto* bar = new QProgressBar(this);
+      bar->setTextVisible(false);
+      return bar;
+    }
+    case Kind::Grid: {
+      auto* table = new QTableWidget(this);
+      table->horizontalHeader()->hide();
+      table->verticalHeader()->hide();
+      table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      table->setSelectionMode(QAbstractItemView::NoSelection);
+      table->setWordWrap(false);
+      return table;
+    }
+  }
+  return nullptr;
+}
+
+void QtDialog::ControlChanged(int id, Aspect aspect) {
+  if (widgets_.count(id)) Sync(id, aspect);
+}
+
+void QtDialog::SyncAll(int id) {
+  for (Aspect aspect : {Aspect::Items, Aspect::Text, Aspect::Check, Aspect::Selection, Aspect::Enabled,
+                        Aspect::Visible, Aspect::Colours, Aspect::Icon, Aspect::Progress, Aspect::Grid})
+    Sync(id, aspect);
+}
+
+void QtDialog::Sync(int id, Aspect aspect) {
+  QWidget* w = widgets_.at(id);
+  const ControlState& s = form_.State(id);
+  const Control& c = form_.control(id);
+  syncing_ = true;
+  QSignalBlocker block(w);
+  switch (aspect) {
+    case Aspect::Text:
+      if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != Q(s.text)) edit->setText(Q(s.text));
+      } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        if (combo->isEditable()) {
+          if (combo->currentText() != Q(s.text)) combo->setEditText(Q(s.text));
+        } else {
+          combo->setCurrentIndex(s.selection);
+        }
+      } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(s.icon ? QString() : Q(s.text));
+      } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(Q(s.text));
+      } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        group->setTitle(Q(s.text));
+      }
+      break;
+    case Aspect::Check:
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setChecked(s.checked);
+      break;
+    case Aspect::Items:
+      if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->clear();
+        for (const std::string& item : s.items) combo->addItem(Q(item));
+        combo->setCurrentIndex(s.selection);
+        if (combo->isEditable()) combo->setEditText(Q(s.text));
+      } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->clear();
+        for (const std::string& item : s.items) list->addItem(Q(item));
+        list->setCurrentRow(s.selection);
+      }
+      break;
+    case Aspect::Selection:
+      if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentIndex(s.selection);
+        if (combo->isEditable()) combo->setEditText(Q(s.text));
+      } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->setCurrentRow(s.selection);
+        if (s.selection < 0) list->clearSelection();
+      }
+      break;
+    case Aspect::Enabled:
+      w->setEnabled(s.enabled);
+      break;
+    case Aspect::Visible:
+      w->setVisible(s.visible);
+      break;
+    case Aspect::Colours:
+      if (s.coloured) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::WindowText, QColor(s.textColour.r, s.textColour.g, s.textColour.b));
+        palette.setColor(QPalette::Window, QColor(s.backColour.r, s.backColour.g, s.backColour.b));
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+      }
+      break;
+    case Aspect::Icon:
+      if (auto* button = qobject_cast<QAbstractButton*>(w); button && s.icon) {
+        button->setIcon(QIcon(RenderPicture(s.icon)));
+        button->setIconSize(QSize(s.icon.width, s.icon.height));
+        button->setText(QString());
+      }
+      break;
+    case Aspect::Progress:
+      if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+        bar->setRange(0, std::max(1, s.progressMax));
+        bar->setValue(std::clamp(s.progress, 0, std::max(1, s.progressMax)));
+      }
+      break;
+    case Aspect::Grid:
+      if (auto* table = qobject_cast<QTableWidget*>(w)) {
+        const Grid& g = s.grid;
+        table->setRowCount(g.rows);
+        table->setColumnCount(g.cols);
+        for (int col = 0; col < g.cols; ++col) {
+          if (col < static_cast<int>(g.columnWidths.size()) && g.columnWidths[col] > 0)
+            table->setColumnWidth(col, g.columnWidths[col] / 15);
+        }
+        for (int row = 0; row < g.rows; ++row) {
+          for (int col = 0; col < g.cols; ++col) {
+            const std::string text = row < static_cast<int>(g.cells.size()) && col < static_cast<int>(g.cells[row].size())
+                                         ? g.cells[row][col]
+                                         : std::string();
+            auto* item = new QTableWidgetItem(Q(text));
+            bool fixed = row == 0 || col == 0;
+            int align = col < static_cast<int>(g.columnAlignments.size()) ? g.columnAlignments[col] : 1;
+            item->setTextAlignment(Qt::AlignVCenter | (fixed || align == 4 ? Qt::AlignHCenter : Qt::AlignLeft));
+            if (fixed) item->setBackground(QColor(212, 208, 200));
+            table->setItem(row, col, item);
+          }
+          table->setRowHeight(row, row == 0 && g.headerHeight > 0 ? g.headerHeight / 15 : 18);
+        }
+      }
+      break;
+  }
+  (void)c;
+  syncing_ = false;
+}
+
+void QtDialog::Ended(int result) { done(result); }
+
+void QtDialog::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setFont(font());
+  QtCanvas canvas(painter);
+  handler_.UserPaint(canvas);
+}
+
+void QtDialog::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    QPoint at = event->position().toPoint();
+    handler_.UserMouseClick(at.x(), at.y());
+  }
+}
+
+void QtDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    handler_.UserEnter();
+  } else if (event->key() == Qt::Key_Escape) {
+    handler_.UserClose();
+  } else {
+    QDialog::keyPressEvent(event);
+  }
+}
+
+void QtDialog::closeEvent(QCloseEvent* event) {
+  if (!form_.ended()) {
+    event->ignore();
+    handler_.UserClose();
+  }
+}
+
+void QtDialog::reject() {
+  if (!form_.ended()) handler_.UserClose();
+  else QDialog::reject();
+}
+
+void QtDialog::accept() {
+  if (!form_.ended()) handler_.UserEnter();
+  else QDialog::accept();
+}
+
+bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    auto it = ids_.find(watched);
+    if (it != ids_.end()) handler_.UserFocus(it->second);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,132 @@
+#include "ui/qt/QtServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QUrl>
+#include <vector>
+
+#include "ui/qt/QtDialog.h"
+
+namespace ui::qt {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The dialogs open one inside the other; the innermost is the parent of
+// whatever the platform shows next.
+std::vector<QWidget*> openDialogs;
+
+QWidget* Front() { return openDialogs.empty() ? nullptr : openDialogs.back(); }
+
+QFont PrintFont(const std::string& face, int height, const QPrinter& printer) {
+  QFont font(FontFamily(face));
+  // Height in 0.01 mm converted to device pixels.
+  font.setPixelSize(std::max(1, static_cast<int>(height * printer.resolution() / 2540.0)));
+  return font;
+}
+
+}  // namespace
+
+Answer QtServices::Message(const std::string& text, const std::string& title, Buttons buttons) {
+  QMessageBox box(Front());
+  box.setWindowTitle(Q(title));
+  box.setText(Q(text));
+  box.setIcon(QMessageBox::NoIcon);
+  QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+  QPushButton* cancel = nullptr;
+  if (buttons == Buttons::OkCancel) cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
+  box.exec();
+  return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<std::filesystem::path> QtServices::ChooseFile(const FileRequest& request) {
+  QFileDialog dialog(Front());
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+  dialog.setDirectory(Q(request.folder.string()));
+  if (!request.filter.empty()) dialog.setNameFilter(Q(request.filter));
+  if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(Q(request.defaultExtension));
+  if (!request.fileName.empty() && request.fileName.find('*') == std::string::npos) dialog.selectFile(Q(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+int QtServices::PrintLineHeight(const std::string& face, int height) {
+  QFont font(FontFamily(face));
+  font.setPixelSize(height);
+  QFontMetrics metrics(font);
+  return metrics.height() + metrics.leading();
+}
+
+void RenderDocument(const PrintDocument& document, QPrinter& printer) {
+  QPainter painter(&printer);
+  const double scale = printer.resolution() / 2540.0;  // device pixels per 0.01 mm
+  // Page coordinates are from the paper's corner; the painter's from the
+  // printable area's.
+  QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+  QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  QPointF shift = paper.topLeft() - page.topLeft();
+  auto at = [&](int x, int y) { return QPointF(x * scale, -y * scale) + shift; };
+  painter.setFont(PrintFont(document.fontFace, document.fontHeight, printer));
+  for (size_t p = 0; p < document.pages.size(); ++p) {
+    if (p > 0) printer.newPage();
+    for (const PrintItem& item : document.pages[p].items) {
+      if (auto* line = std::get_if<PrintLine>(&item)) {
+        painter.setPen(QPen(Qt::black, line->penWidth * scale));
+        painter.drawLine(at(line->x1, line->y1), at(line->x2, line->y2));
+      } else if (auto* frame = std::get_if<PrintFrame>(&item)) {
+        painter.setPen(QPen(Qt::black, frame->penWidth * scale));
+        painter.drawRect(QRectF(at(frame->left, frame->top), at(frame->right, frame->bottom)));
+      } else if (auto* text = std::get_if<PrintText>(&item)) {
+        painter.setPen(Qt::black);
+        QPointF corner = at(text->x, text->y);
+        painter.drawText(QRectF(corner, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop, Q(text->text));
+      }
+    }
+  }
+}
+
+bool QtServices::Print(const PrintDocument& document) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setDocName(Q(document.name));
+  QPrintDialog dialog(&printer, Front());
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  RenderDocument(document, printer);
+  return true;
+}
+
+void QtServices::ShellOpen(const std::filesystem::path& document) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(document.string())));
+}
+
+void QtServices::SetWaitCursor(bool on) {
+  if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+  else QApplication::restoreOverrideCursor();
+}
+
+int QtServices::RunModal(DialogHandler& handler) {
+  QtDialog dialog(handler, Front());
+  openDialogs.push_back(&dialog);
+  handler.UserInit();
+  int result = handler.form().ended() ? handler.form().result() : dialog.exec();
+  openDialogs.pop_back();
+  return handler.form().ended() ? handler.form().result() : result;
+}
+
+}  // namespace ui::qt
