@@ -14,6 +14,12 @@ namespace app {
 
 using DialogFactory = std::unique_ptr<ui::DialogHandler> (*)(ui::Env);
 
+// The factory of a dialog class, for the table: &Open<duct::GeneralElbow>.
+template <class Dialog>
+std::unique_ptr<ui::DialogHandler> Open(ui::Env env) {
+  return std::make_unique<Dialog>(env);
+}
+
 struct Command {
   int buttonId;
   std::string caption;

@@ -4,7 +4,9 @@
 #include <random>
 #include <sstream>
 
+#include "app/CommandPanel.h"
 #include "app/Startup.h"
+#include "ui/headless/PlayScript.h"
 
 namespace test {
 namespace fs = std::filesystem;
@@ -52,6 +54,22 @@ std::vector<std::string> TestDrive::MessageTexts() const {
   std::vector<std::string> texts;
   for (const auto& shown : services_.messages) texts.push_back(shown.text);
   return texts;
+}
+
+PlayResult Play(const TestDrive& t, const std::vector<std::string>& script) {
+  std::ostringstream out;
+  ui::PlayServices services(ui::ParseScript(script), out);
+  app::CommandPanel panel({t.drive(), services});
+  bool ok = services.Play(panel);
+  return {ok, out.str()};
+}
+
+std::vector<std::string> ScriptFile(const std::string& name) {
+  std::ifstream in(std::string(TAVRIN_TEST_DIR) + "/play/" + name);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  if (lines.empty()) throw std::runtime_error("no script " + name);
+  return lines;
 }
 
 }  // namespace test

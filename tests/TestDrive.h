@@ -36,4 +36,13 @@ class TestDrive {
   ui::HeadlessServices services_;
 };
 
+// Plays a script (lines as in a .play file) on the command panel of the drive.
+struct PlayResult {
+  bool ok;
+  std::string output;
+};
+PlayResult Play(const TestDrive& drive, const std::vector<std::string>& script);
+// The lines of a script file in tests/play/.
+std::vector<std::string> ScriptFile(const std::string& name);
+
 }  // namespace test

@@ -1,31 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/CommandPanel.h"
 #include "tests/TestDrive.h"
 #include "ui/headless/PlayScript.h"
 
-namespace {
-
-struct PlayRun {
-  bool ok;
-  std::string output;
-};
-
-PlayRun Play(test::TestDrive& t, const std::vector<std::string>& script) {
-  std::ostringstream out;
-  ui::PlayServices services(ui::ParseScript(script), out);
-  app::CommandPanel panel({t.drive(), services});
-  bool ok = services.Play(panel);
-  return {ok, out.str()};
-}
-
-}  // namespace
+using test::Play;
+using test::PlayResult;
 
 TEST(PlayScript, PressesAPanelButtonAndClosesTheDialog) {
   test::TestDrive t;
-  PlayRun run = Play(t, {"press 一般両エルボ", "click 終了", "click 終了"});
+  PlayResult run = Play(t, {"press 一般両エルボ", "click 終了", "click 終了"});
   EXPECT_TRUE(run.ok) << run.output;
   EXPECT_EQ(t.Lines(R"(\jww\作図.bat)")[5], "REM  #0  【一般両エルボ】配置位置を指示してください。");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Command.ini)"), std::vector<std::string>{"4"});
@@ -34,7 +17,7 @@ TEST(PlayScript, PressesAPanelButtonAndClosesTheDialog) {
 
 TEST(PlayScript, FailsOnWhatAUserCouldNotDo) {
   test::TestDrive t;
-  PlayRun unknown = Play(t, {"press 存在しないボタン"});
+  PlayResult unknown = Play(t, {"press 存在しないボタン"});
   EXPECT_FALSE(unknown.ok);
   EXPECT_NE(unknown.output.find("line 1"), std::string::npos) << unknown.output;
   EXPECT_FALSE(Play(t, {"expect 1402 違う文"}).ok);
@@ -46,7 +29,7 @@ TEST(PlayScript, AnErrorMessageFailsTheRunUnlessExpected) {
   test::TestDrive t;
   std::filesystem::remove_all(t.root() / "jww");
   EXPECT_FALSE(Play(t, {"press S字管"}).ok);
-  PlayRun expected = Play(t, {"press S字管", "expect-message ファイル " + (t.root() / "jww" / "作図.bat").string() +
+  PlayResult expected = Play(t, {"press S字管", "expect-message ファイル " + (t.root() / "jww" / "作図.bat").string() +
                                             " に書き込めません。"});
   EXPECT_TRUE(expected.ok) << expected.output;
 }
