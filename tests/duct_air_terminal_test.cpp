@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "duct/AnemoBox.h"
+#include "tests/TestDrive.h"
+#include "ui/Text.h"
+#include "ui/headless/Driver.h"
+
+using duct::AnemoBox;
+using ui::GetListField;
+using ui::ToReal;
+
+namespace {
+
+const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
+
+std::string Id(int id) { return std::to_string(id); }
+
+// Records of the figure whose first four coordinates match.
+int CountLines(const figure::Figure& f, double x1, double y1, double x2, double y2) {
+  int n = 0;
+  for (int i = 1; i < f.count(); ++i) {
+    const std::string& r = f.records()[i];
+    auto v = [&](int k) { return ToReal(GetListField(r, k, ',')); };
+    if (GetListField(r, 1, ',') == "1" && std::abs(v(4) - x1) < 1e-6 && std::abs(v(5) - y1) < 1e-6 &&
+        std::abs(v(6) - x2) < 1e-6 && std::abs(v(7) - y2) < 1e-6)
+      ++n;
+  }
+  return n;
+}
+
+class AnemoBoxTest : public ::testing::Test {
+ protected:
+  void Open() {
+    dialog = std::make_unique<AnemoBox>(t.env());
+    dialog->UserInit();
+    user = std::make_unique<ui::Driver>(*dialog);
+  }
+  test::TestDrive t;
+  std::unique_ptr<AnemoBox> dialog;
+  std::unique_ptr<ui::Driver> user;
+};
+
+}  // namespace
+
+TEST_F(AnemoBoxTest, SquareDuctFlangeAndAngleLines) {
+  t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"5", "3", "100", "50"});
+  Open();
+  user->Click("ボックス+角ダクト");
+  user->Type(Id(AnemoBox::kBoxSize), "500");
+  user->Type(Id(AnemoBox::kDuctLength), "150");
+  user->Type(Id(AnemoBox::kDuctWidth), "350");
+  user->Click("表示更新");
+  EXPECT_EQ(CountLines(dialog->figure(), 400, 178, 400, -178), 1);
+  EXPECT_EQ(CountLines(dialog->figure(), 395, 175, 395, -175), 1);
+}
+
+TEST_F(AnemoBoxTest, TheStepLineDecidesHowOftenTheRightSideIsDrawn) {
+  Open();
+  user->Click("ボックス+丸ダクト");
+  user->Type(Id(AnemoBox::kBoxSize), "500");
+  if (!user->Checked("内貼り有")) user->Click("内貼り有");
+  if (user->Checked("段差書込み有")) user->Click("段差書込み有");
+  EXPECT_EQ(CountLines(dialog->figure(), 250, -250, 250, 250), 2);
+  user->Click("段差書込み有");
+  EXPECT_EQ(CountLines(dialog->figure(), 250, -250, 250, 250), 1);
+}
+
+TEST_F(AnemoBoxTest, ASizeSetsNeckAnemostatAndBox) {
+  Open();
+  user->Click("丸アネモ");
+  user->Type(Id(AnemoBox::kMargin), "100");
+  user->Focus(Id(AnemoBox::kNeck));  // a linked box focused last must not undo the choice
+  user->Select(Id(AnemoBox::kSizeList), "#25");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kNeck)), "248");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kAnemostat)), "540");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kBoxSize)), "448");
+  user->Click("角アネモ");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kAnemostat)), "530");
+}
+
+TEST_F(AnemoBoxTest, LinkedBoxesFollowTheOneBeingTyped) {
+  Open();
+  user->Type(Id(AnemoBox::kNeck), "200");
+  user->Type(Id(AnemoBox::kMargin), "50");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kBoxSize)), "300");
+  user->Type(Id(AnemoBox::kBoxSize), "405");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kMargin)), "102");  // (405 - 200) / 2 cut to a whole number
+  EXPECT_EQ(user->Text(Id(AnemoBox::kStatus)), "《表示更新をクリック》");
+  // The linked box changes only on focus: typing into the margin without
+  // focusing it (the box size was focused last) recomputes nothing.
+  dialog->UserEdit(AnemoBox::kMargin, "10");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kBoxSize)), "405");
+}
+
+TEST_F(AnemoBoxTest, PlacingStoresEverythingAndReopeningRestoresIt) {
+  Open();
+  user->Click("羽子板形ボックス");
+  user->Click("角アネモ");
+  user->Click("内貼り有");
+  user->Click("左右反転");
+  user->Click("現在のレイヤに作図");
+  user->Click(Id(AnemoBox::kRotation0 + 3));  // 135 degrees
+  user->Type(Id(AnemoBox::kPaddle), "321");
+  user->Click("配置実行");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kStatus)), "<<配置できます>>");
+  auto first = t.Lines(kDrawData);
+  user->Click("配置実行");
+  EXPECT_EQ(t.Lines(kDrawData), first);
+  auto settings = t.Lines(R"(\Tavrin\set\AnemoB.ini)");
+  ASSERT_EQ(settings.size(), 17u);
+  EXPECT_EQ(settings[6], "135");
+  EXPECT_EQ(settings[11], "1");
+  EXPECT_EQ(settings[16], "1");
+
+  Open();
+  EXPECT_TRUE(user->Checked("羽子板形ボックス"));
+  EXPECT_TRUE(user->Checked("角アネモ"));
+  EXPECT_TRUE(user->Checked("内貼り有"));
+  EXPECT_TRUE(user->Checked("左右反転"));
+  EXPECT_TRUE(user->Checked("現在のレイヤに作図"));
+  EXPECT_TRUE(user->Checked(Id(AnemoBox::kRotation0 + 3)));
+  EXPECT_EQ(user->Text(Id(AnemoBox::kPaddle)), "321");
+  EXPECT_EQ(user->Text(Id(AnemoBox::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(dialog->angle(), 135);
+}
+
+TEST_F(AnemoBoxTest, AMissingTemplateStopsTheOpeningWithAFileError) {
+  t.Remove(R"(\Tavrin\set\AnemoB.tec)");
+  Open();
+  ASSERT_EQ(t.services().messages.size(), 1u);
+  EXPECT_NE(t.services().messages[0].text.find("AnemoB.tec"), std::string::npos);
+  EXPECT_FALSE(dialog->form().ended());
+}
+
+TEST(AirTerminalPlay, PlacesFromThePanelLineByLine) {
+  test::TestDrive t;
+  test::PlayResult run = test::Play(t, test::ScriptFile("anemo_box.play"));
+  ASSERT_TRUE(run.ok) << run.output;
+  EXPECT_EQ(t.Lines(kDrawData),
+            (std::vector<std::string>{
+                "lg0", "ly2", "lt1", "lc2",
+                " 4.000000e+002 1.500000e+002 2.500000e+002 1.500000e+002",
+                " 2.500000e+002 2.500000e+002 -2.500000e+002 2.500000e+002",
+                " -2.500000e+002 2.500000e+002 -2.500000e+002 -2.500000e+002",
+                " -2.500000e+002 -2.500000e+002 2.500000e+002 -2.500000e+002",
+                " 2.500000e+002 -2.500000e+002 2.500000e+002 2.500000e+002",
+                " 2.500000e+002 -1.500000e+002 4.000000e+002 -1.500000e+002",
+                " 4.000000e+002 1.750000e+002 4.000000e+002 -1.750000e+002",
+                "lc1",
+                " 3.600000e+002 1.500000e+002 3.600000e+002 -1.500000e+002",
+                "lt2",
+                "ci 0.000000e+000 0.000000e+000 1.240000e+002 0.000000e+000 3.600000e+002 1 0",
+                "ly3", "lt1", "lc5",
+                "ci 0.000000e+000 0.000000e+000 2.700000e+002 0.000000e+000 3.600000e+002 1 0",
+            }));
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\Command.ini)"), std::vector<std::string>{"12"});
+}
