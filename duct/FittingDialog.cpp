@@ -98,9 +98,10 @@ void FittingDialog::AngleChanged() {
   SetStatus(kStatusSet);
 }
 
+// Enter places when "配置実行" is the default button and otherwise does
+// nothing: it never closes the dialog behind the user's back.
 void FittingDialog::OnOk() {
   if (ids().place == ui::kIdOk) Place();
-  else EndDialog(ui::kIdOk);
 }
 
 void FittingDialog::Rebuild() {

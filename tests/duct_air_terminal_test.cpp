@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "duct/AnemoBox.h"
+#include "duct/AnemoUnineck.h"
+#include "duct/GrilleBox.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
 
 using duct::AnemoBox;
+using duct::AnemoUnineck;
+using duct::GrilleBox;
 using ui::GetListField;
 using ui::ToReal;
 
@@ -154,4 +158,102 @@ TEST(AirTerminalPlay, PlacesFromThePanelLineByLine) {
                 "ci 0.000000e+000 0.000000e+000 2.700000e+002 0.000000e+000 3.600000e+002 1 0",
             }));
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Command.ini)"), std::vector<std::string>{"12"});
+}
+
+TEST(AirTerminalPlay, UnineckFromThePanelLineByLine) {
+  test::TestDrive t;
+  test::PlayResult run = test::Play(t, test::ScriptFile("anemo_unineck.play"));
+  ASSERT_TRUE(run.ok) << run.output;
+  EXPECT_EQ(t.Lines(kDrawData),
+            (std::vector<std::string>{
+                "lg0", "ly2", "lt1", "lc2",
+                " 6.000000e+002 1.250000e+002 2.727178e+002 1.250000e+002",
+                " 6.000000e+002 -1.250000e+002 2.727178e+002 -1.250000e+002",
+                " 6.000000e+002 1.250000e+002 6.000000e+002 -1.250000e+002",
+                "ci 0.000000e+000 0.000000e+000 3.000000e+002 0.000000e+000 3.600000e+002 1 0",
+                "lt2", "lc1",
+                "ci 0.000000e+000 0.000000e+000 1.240000e+002 0.000000e+000 3.600000e+002 1 0",
+                "ly3", "lt1", "lc5",
+                "ci 0.000000e+000 0.000000e+000 2.700000e+002 0.000000e+000 3.600000e+002 1 0",
+            }));
+}
+
+TEST(AirTerminalPlay, GrilleBoxByItsCornerLineByLine) {
+  test::TestDrive t;
+  test::PlayResult run = test::Play(t, test::ScriptFile("grille_box.play"));
+  ASSERT_TRUE(run.ok) << run.output;
+  EXPECT_EQ(t.Lines(kDrawData),
+            (std::vector<std::string>{
+                "lg0", "ly2", "lt1", "lc2",
+                " 0.000000e+000 0.000000e+000 0.000000e+000 4.000000e+002",
+                " 0.000000e+000 4.000000e+002 5.000000e+002 4.000000e+002",
+                " 5.000000e+002 4.000000e+002 5.000000e+002 0.000000e+000",
+                " 5.000000e+002 0.000000e+000 0.000000e+000 0.000000e+000",
+                "ly3", "lc5",
+                " 1.000000e+002 1.000000e+002 1.000000e+002 3.000000e+002",
+                " 1.000000e+002 3.000000e+002 4.000000e+002 3.000000e+002",
+                " 4.000000e+002 3.000000e+002 4.000000e+002 1.000000e+002",
+                " 4.000000e+002 1.000000e+002 1.000000e+002 1.000000e+002",
+                " 1.000000e+002 1.000000e+002 4.000000e+002 3.000000e+002",
+            }));
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\KakuBox.ini)"),
+            (std::vector<std::string>{"300", "200", "100", "25", "0", "2", "2", "0", "0", "0"}));
+}
+
+TEST(AnemoUnineck, AWideDuctIsRefusedWithAMessage) {
+  test::TestDrive t;
+  t.Write(kDrawData, {"previous"});
+  AnemoUnineck dialog(t.env());
+  dialog.UserInit();
+  ui::Driver user(dialog);
+  user.Type(Id(AnemoUnineck::kChamber), "300");
+  user.Type(Id(AnemoUnineck::kDuctWidth), "400");
+  user.Click("表示更新");
+  EXPECT_TRUE(dialog.figure().finite());  // the preview still draws
+  user.Click("配置実行");
+  EXPECT_EQ(t.MessageTexts().back(), "ダクト巾Wはチャンバー径R以下にしてください。");
+  EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
+  EXPECT_NE(user.Text(Id(AnemoUnineck::kStatus)), "<<配置できます>>");
+}
+
+TEST(AnemoUnineck, ASizeSetsNeckDuctChamberAndAnemostat) {
+  test::TestDrive t;
+  AnemoUnineck dialog(t.env());
+  dialog.UserInit();
+  ui::Driver user(dialog);
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kStatus)), "設定後配置実行をクリック");
+  user.Click("角アネモ");
+  user.Select(Id(AnemoUnineck::kSizeList), "#20");
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kNeck)), "198");
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kDuctWidth)), "198");
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kChamber)), "400");
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kAnemostat)), "440");
+  user.Type(Id(AnemoUnineck::kChamber), "410");
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kStatus)), "設定後配置実行をクリック");  // R alone marks nothing stale
+  user.Type(Id(AnemoUnineck::kDuctLength), "200");
+  EXPECT_EQ(user.Text(Id(AnemoUnineck::kStatus)), "《表示更新をクリック》");
+}
+
+TEST(GrilleBox, CornerPlacementAndPreviewScale) {
+  test::TestDrive t;
+  GrilleBox dialog(t.env());
+  dialog.UserInit();
+  ui::Driver user(dialog);
+  user.Type(Id(GrilleBox::kWidth), "400");
+  user.Type(Id(GrilleBox::kHeight), "300");
+  user.Select(Id(GrilleBox::kMarginList), "50");
+  user.Click(Id(GrilleBox::kCentre));
+  EXPECT_EQ(user.Text(Id(GrilleBox::kBoxWidth)), "500");
+  EXPECT_EQ(user.Text(Id(GrilleBox::kBoxHeight)), "400");
+  const std::string& first = dialog.figure().records()[1];
+  EXPECT_EQ(first.substr(0, 40), "1,1,1,-250.000000,-200.000000,-250.00000");
+  user.Click(Id(GrilleBox::kCorner));
+  EXPECT_EQ(dialog.figure().records()[1].substr(0, 32), "1,1,1,0.000000,0.000000,0.000000");
+  EXPECT_EQ(dialog.figure().records()[2].substr(0, 40), "1,1,1,0.000000,400.000000,500.000000,400");
+  // Items of the margin list are sorted as text.
+  EXPECT_EQ(dialog.form().Items(GrilleBox::kMarginList),
+            (std::vector<std::string>{"100", "125", "150", "50", "75"}));
+  // Enter does not close the dialog: its placing button is not the default.
+  user.Enter();
+  EXPECT_FALSE(dialog.form().ended());
 }
