@@ -2,6 +2,7 @@
 
 #include "duct/AnemoBox.h"
 #include "duct/AnemoUnineck.h"
+#include "duct/ButtBranch.h"
 #include "duct/GrilleBox.h"
 
 namespace app {
@@ -32,7 +33,7 @@ const std::vector<Command>& DuctCommands() {
       {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, nullptr},
       {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, nullptr},
       {1106, "エルボ上下：連続", none, F, "エルボ上下：連続", 24, nullptr},
-      {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, nullptr},
+      {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, &Open<duct::ButtBranch>},
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
       {1109, "S字管", "S字管", F, "S字管", 8, nullptr},
       {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, nullptr},
