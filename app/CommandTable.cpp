@@ -4,6 +4,7 @@
 #include "duct/AnemoUnineck.h"
 #include "duct/ButtBranch.h"
 #include "duct/GrilleBox.h"
+#include "duct/LinedBox.h"
 #include "duct/SPipe.h"
 
 namespace app {
@@ -37,7 +38,7 @@ const std::vector<Command>& DuctCommands() {
       {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, &Open<duct::ButtBranch>},
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
       {1109, "S字管", "S字管", F, "S字管", 8, &Open<duct::SPipe>},
-      {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, nullptr},
+      {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, &Open<duct::LinedBox>},
       {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, &Open<duct::AnemoUnineck>},
       {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, &Open<duct::AnemoBox>},
       {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},
