@@ -2,6 +2,7 @@
 
 #include "duct/FittingLayout.h"
 #include "figure/Preview.h"
+#include "figure/RotationButtons.h"
 
 namespace duct {
 namespace {
@@ -13,16 +14,9 @@ using figure::kSolid;
 using B = ButtBranch;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.update = B::kUpdate;
-  ids.angle = B::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = B::kRotation0 + i;
-  ids.mirror = B::kFlip;
-  ids.currentLayer = B::kCurrentLayer;
-  ids.anchor = B::kAnchor;
-  ids.preview = B::kPreview;
-  ids.status = B::kStatus;
-  return ids;
+  return {.update = B::kUpdate, .angle = B::kAngle, .rotation = figure::RotationIds(B::kRotation0),
+          .mirror = B::kFlip, .currentLayer = B::kCurrentLayer, .anchor = B::kAnchor, .preview = B::kPreview,
+          .status = B::kStatus};
 }
 
 ui::Layout MakeLayout() {

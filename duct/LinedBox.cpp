@@ -2,6 +2,7 @@
 
 #include "duct/FittingLayout.h"
 #include "figure/Preview.h"
+#include "figure/RotationButtons.h"
 
 namespace duct {
 namespace {
@@ -13,16 +14,9 @@ using figure::kSolid;
 using U = LinedBox;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.update = U::kUpdate;
-  ids.angle = U::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = U::kRotation0 + i;
-  ids.mirror = U::kMirror;
-  ids.currentLayer = U::kCurrentLayer;
-  ids.anchor = U::kAnchor;
-  ids.preview = U::kPreview;
-  ids.status = U::kStatus;
-  return ids;
+  return {.update = U::kUpdate, .angle = U::kAngle, .rotation = figure::RotationIds(U::kRotation0),
+          .mirror = U::kMirror, .currentLayer = U::kCurrentLayer, .anchor = U::kAnchor, .preview = U::kPreview,
+          .status = U::kStatus};
 }
 
 ui::Layout MakeLayout() {

@@ -4,6 +4,7 @@
 
 #include "duct/FittingLayout.h"
 #include "figure/Preview.h"
+#include "figure/RotationButtons.h"
 #include "ui/Text.h"
 
 namespace duct {
@@ -16,16 +17,9 @@ using figure::kSolid;
 using S = SPipe;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.update = S::kUpdate;
-  ids.angle = S::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = S::kRotation0 + i;
-  ids.mirror = S::kFlip;
-  ids.currentLayer = S::kCurrentLayer;
-  ids.anchor = S::kAnchor;
-  ids.preview = S::kPreview;
-  ids.status = S::kStatus;
-  return ids;
+  return {.update = S::kUpdate, .angle = S::kAngle, .rotation = figure::RotationIds(S::kRotation0),
+          .mirror = S::kFlip, .currentLayer = S::kCurrentLayer, .anchor = S::kAnchor, .preview = S::kPreview,
+          .status = S::kStatus};
 }
 
 ui::Layout MakeLayout() {
