@@ -134,10 +134,12 @@ std::map<int, Point> PickedPoints(const std::vector<Item>& items) {
 }
 
 std::string FormatNumber(double value) {
-  if (value == 0) value = 0;  // no "-0"
   char buffer[400];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  return std::string(buffer, result.ptr);
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+  std::string text(buffer, result.ptr);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text == "-0" ? "0" : text;
 }
 
 std::string FormatShape(const Shape& s) {

@@ -59,8 +59,9 @@ std::map<int, Point> PickedPoints(const std::vector<Item>& items);
 // The whole text as a finite decimal number (no hex, "inf" or "nan").
 bool ReadNumber(std::string_view text, double& value);
 
-// A number as exchange text: the shortest decimal that reads back as the
-// same value, never in exponent form ("0.91119", "1500", "-12.5").
+// A number as exchange text: rounded to six decimals (a millionth of a
+// millimetre, as the drawing data carries), without trailing zeros and never
+// in exponent form ("0.91119", "1500", "-12.5").
 std::string FormatNumber(double value);
 std::string FormatShape(const Shape& shape);
 

@@ -11,8 +11,8 @@
 namespace jw {
 
 // "lt" + line type wherever the line type changes, and a "ci" line for every
-// circle and arc, in drawing order. Numbers are written in their shortest
-// form, so a marker radius reads exactly as it was placed ("0.91119").
+// circle and arc, in drawing order. Numbers are written without trailing
+// zeros, so a marker radius reads exactly as it was placed ("0.91119").
 std::vector<std::string> MarkerExtract(const std::vector<Item>& drawing);
 
 }  // namespace jw

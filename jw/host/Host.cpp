@@ -69,8 +69,15 @@ ProgramStarter NativePrograms(fs::path folder) {
 
 ProgramStarter WinePrograms(fs::path wine, fs::path prefix) {
   return [wine, prefix](const Files& drive, const std::string& program) {
-    std::string letter = DriveLetter(prefix, drive.root());
-    return RunProcess({wine.string(), letter + program}, {{"WINEPREFIX", prefix.string()}, {"WINEDEBUG", "-all"}});
+    // No Mono or Gecko for a new prefix: console programs need neither.
+    const std::vector<std::pair<std::string, std::string>> environment = {
+        {"WINEPREFIX", prefix.string()}, {"WINEDEBUG", "-all"}, {"WINEDLLOVERRIDES", "mscoree,mshtml="}};
+    // A new prefix is set up before a drive letter is added to it: Wine
+    // does not finish setting up a prefix whose drive letters exist already.
+    std::error_code ec;
+    if (!fs::is_directory(prefix / "drive_c", ec) && RunProcess({wine.string(), "wineboot", "--init"}, environment) != 0)
+      throw Error("Wine の環境 " + prefix.string() + " を作れません。");
+    return RunProcess({wine.string(), DriveLetter(prefix, drive.root()) + program}, environment);
   };
 }
 

@@ -2,6 +2,7 @@
 // panel writes them, and the host stand-in running the native programs.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,3 +26,9 @@ class JwTestDrive : public TestDrive {
 inline const char* const kFigureBatch = R"(\jww\作図.bat)";
 
 }  // namespace test
+
+namespace jw {
+inline void PrintTo(const Attributes& a, std::ostream* out) {
+  *out << "lg" << a.group << " ly" << a.layer << " lt" << a.type << " lc" << a.colour;
+}
+}  // namespace jw
