@@ -23,6 +23,12 @@ Point PickedPoint(const std::vector<Item>& exchange, int number) {
   return it->second;
 }
 
+Point FirstPickedPoint(const std::vector<Item>& exchange) {
+  std::map<int, Point> points = PickedPoints(exchange);
+  if (points.empty()) throw Error("Jw_cad から指示点が渡されていません。");
+  return points.begin()->second;
+}
+
 int RunProgram(const char* name, const std::function<void(const Files&)>& work) {
 #ifdef _WIN32
   SetConsoleOutputCP(CP_UTF8);  // the messages are written in UTF-8

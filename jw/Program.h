@@ -15,6 +15,9 @@ namespace jw {
 std::vector<Item> ReadHandedExchange(const Files& files);
 // Picked point `number` (1 for "hp1"); throws Error when Jw_cad gave none.
 Point PickedPoint(const std::vector<Item>& exchange, int number);
+// The lowest-numbered picked point: the placement point of a batch that asks
+// for one point, whatever number Jw_cad gives it.
+Point FirstPickedPoint(const std::vector<Item>& exchange);
 
 // Runs a program's work on the drive of the program. A failure is reported
 // on the console as "name: message" and gives exit code 1; the files are

@@ -46,14 +46,20 @@ std::string FolderOf(const std::string& windowsPath) {
 
 std::string PointText(Point p) { return FormatNumber(p.x) + " " + FormatNumber(p.y); }
 
+// The records of a file that holds nothing else; anything else would be
+// lost when the drawing is written again, so it is refused.
+std::vector<Record> RecordsOnly(const std::vector<Item>& items, const std::string& name, const Attributes& current) {
+  for (const Item& item : items)
+    if (item.kind != Item::Kind::Attribute && item.kind != Item::Kind::Shape)
+      throw Error(name + " に図形として読めない行があります: " + item.text);
+  return Records(items, current);
+}
+
 // What the program wrote back, unless it left Jw_cad's file as it was.
 std::vector<Record> WrittenBack(const fs::path& file, const Attributes& current) {
   std::vector<Item> items = ParseExchange(ReadLinesOf(file), "jwc_temp.txt");
   if (HasCheckLine(items)) return {};
-  for (const Item& item : items)
-    if (item.kind != Item::Kind::Attribute && item.kind != Item::Kind::Shape)
-      throw Error("jwc_temp.txt に図形として読めない行があります: " + item.text);
-  return Records(items, current);
+  return RecordsOnly(items, "jwc_temp.txt", current);
 }
 
 }  // namespace
@@ -94,7 +100,7 @@ std::optional<fs::path> FindWine() {
 std::vector<Record> ReadDrawing(const fs::path& file) {
   std::error_code ec;
   if (!fs::exists(file, ec)) return {};
-  return Records(ParseExchange(ReadLinesOf(file), file.string()), {});
+  return RecordsOnly(ParseExchange(ReadLinesOf(file), file.string()), file.string(), {});
 }
 
 HostReport RunBatch(const HostRequest& request) {

@@ -50,7 +50,8 @@ struct HostReport {
 // wrote back cannot be read.
 HostReport RunBatch(const HostRequest& request);
 
-// The records of a drawing file (none when it does not exist yet).
+// The records of a drawing file (none when it does not exist yet); throws
+// Error for a line that is not a record.
 std::vector<Record> ReadDrawing(const std::filesystem::path& file);
 
 }  // namespace jw

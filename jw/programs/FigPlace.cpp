@@ -4,7 +4,7 @@
 
 int main() {
   return jw::RunProgram("FigPlace", [](const jw::Files& files) {
-    jw::Point at = jw::PickedPoint(jw::ReadHandedExchange(files), 1);
+    jw::Point at = jw::FirstPickedPoint(jw::ReadHandedExchange(files));
     files.Write(files.ExchangeFile(), jw::PlaceFigure(files.Read(R"(\Tavrin\set\DrawData.txt)"), at));
   });
 }

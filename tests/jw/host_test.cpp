@@ -52,6 +52,15 @@ TEST(Host, AProgramThatLeavesTheCheckLineAddsNothing) {
   EXPECT_TRUE(std::filesystem::exists(report.png));
 }
 
+TEST(Host, ADrawingWithALineItCannotKeepIsLeftAlone) {
+  test::JwTestDrive t;
+  t.Write(R"(\jww\drawing.txt)", {"lg0", " 0 0 1 1", "pt 5 5"});
+  t.Write(R"(\Tavrin\set\DrawData.txt)", {" 0 0 10 0"});
+  t.WriteBatch(BatchMode::Figure);
+  EXPECT_THROW(t.Run(kFigureBatch, {{0, 0}}), jw::Error);
+  EXPECT_EQ(t.Lines(R"(\jww\drawing.txt)"), (std::vector<std::string>{"lg0", " 0 0 1 1", "pt 5 5"}));
+}
+
 TEST(Host, PicturesShowTheDrawing) {
   test::JwTestDrive t;
   t.Write(R"(\Tavrin\set\DrawData.txt)", {"lg0", "ly0", "lt1", "lc8", " 0 0 100 0", "lt2", "lc6", "ci 50 0 40"});

@@ -45,7 +45,7 @@ TEST(Wine, TheWindowsProgramsGiveWhatTheNativeOnesGive) {
   std::optional<fs::path> wine = jw::FindWine();
   const fs::path windowsPrograms = TAVRIN_JW_WINDOWS_PROGRAMS;
   std::error_code ec;
-  if (!wine || !fs::exists(windowsPrograms / "FigPlace.exe", ec))
+  if (!wine || windowsPrograms.empty() || !fs::exists(windowsPrograms / "FigPlace.exe", ec))
     GTEST_SKIP() << "Wine or the Windows programs (x86_64-w64-mingw32-g++) are not installed";
 
   test::JwTestDrive native, windows;
