@@ -1,5 +1,7 @@
 #include "app/CommandTable.h"
 
+#include "takeoff/ResultsDialog.h"
+
 namespace app {
 namespace {
 
@@ -14,7 +16,7 @@ const std::vector<Command>& PipeCommands() {
       {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, nullptr},
       {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, nullptr},
       {1204, "属性設定", none, F, "線属性設定", 16, nullptr},
-      {1205, "集計", none, F, "積算結果表", 26, nullptr},
+      {1205, "集計", none, F, "積算結果表", 26, &Open<takeoff::ResultsDialog>},
       {1206, "初期設定", none, F, "積算設定", 27, nullptr},
   };
   return commands;
