@@ -36,14 +36,6 @@ struct CentreHash {
   }
 };
 
-// Radius text "0." N, three code digits, N: the position N it fills, or 0.
-int DecodeRadius(std::string_view radius, Position& position) {
-  if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return 0;
-  position.code = std::string(radius.substr(3, 3));
-  position.value = ui::ToInt(position.code);
-  return radius[2] - '0';
-}
-
 }  // namespace
 
 std::vector<std::string> TakeoffBatchLines() {
@@ -59,6 +51,17 @@ std::vector<std::string> TakeoffBatchLines() {
       ":EXE",
       R"(\Tavrin\exe\TakeoffRead.exe)",
   };
+}
+
+Marker DecodeMarker(const std::vector<std::string_view>& radii) {
+  Marker marker;
+  for (std::string_view radius : radii) {
+    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') continue;
+    Position& position = marker[radius[2] - '0'];
+    position.code = std::string(radius.substr(3, 3));
+    position.value = ui::ToInt(position.code);
+  }
+  return marker;
 }
 
 std::string ReadExtractBytes(const ui::Drive& drive) {
@@ -128,15 +131,13 @@ std::vector<Marker> FindMarkers(const MarkerExtract& extract, MarkerKind kind, P
 
   progress.Phase("情報分析中････。", groupOf.size());
   std::vector<Marker> markers;
+  std::vector<std::string_view> group;
   for (size_t g = 0; g < groupOf.size(); ++g) {
     if ((g & 0xfff) == 0) progress.Step(g);
     if (counts[g] != circlesPerMarker) continue;
-    Marker marker;
-    for (uint32_t k = first[g]; k < first[g + 1]; ++k) {
-      Position position;
-      if (int n = DecodeRadius(circles[radii[k]].radius, position)) marker[n] = std::move(position);
-    }
-    markers.push_back(std::move(marker));
+    group.clear();
+    for (uint32_t k = first[g]; k < first[g + 1]; ++k) group.push_back(circles[radii[k]].radius);
+    markers.push_back(DecodeMarker(group));
   }
   progress.Step(groupOf.size());
   return markers;

@@ -50,6 +50,10 @@ struct Position {
 // Positions 1..8 of a marker (index 0 is unused).
 using Marker = std::array<Position, 9>;
 
+// The positions that a marker's radius texts fill. A radius fills position N
+// when it reads "0.", N, three code digits and N again.
+Marker DecodeMarker(const std::vector<std::string_view>& radii);
+
 // The markers of one kind, in the order of their first circle. A centre
 // counts once however many head circles it holds, and only when exactly the
 // kind's number of circles (nine or ten) share its centre texts.

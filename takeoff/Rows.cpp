@@ -32,9 +32,10 @@ int CompareShiftJisNoCase(std::string_view a, std::string_view b) {
 }
 
 void SortRows(std::vector<ResultRow>& rows) {
-  std::vector<std::string> sortKeys;
-  sortKeys.reserve(rows.size());
-  for (const ResultRow& row : rows) sortKeys.push_back(ui::Utf8ToCp932(row.Text()));
+  // One conversion for all rows: texts come from lines and hold no line break.
+  std::string texts;
+  for (const ResultRow& row : rows) texts += row.Text() + "\n";
+  std::vector<std::string> sortKeys = ui::Split(ui::Utf8ToCp932(texts), '\n');
   std::vector<size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(),
