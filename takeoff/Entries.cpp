@@ -28,7 +28,7 @@ void AppendFittingEntries(const Marker& m, const NameLists& lists, std::vector<s
     pipeKind = kinds ? ListName(*kinds, m[7].value) : "";
   }
   if (breakdown.count < 1) return;
-  entries.push_back(head + breakdown.first + "~" + SizeText(main, branch) + pipeKind + ":" + m[1].code + ":");
+  entries.push_back(head + breakdown.first + "~" + SizeText(main, branch) + pipeKind + ":" + m[1].code() + ":");
   // A breakdown names at most two lines; a larger count yields both.
   if (breakdown.count >= 2) {
     int second = std::min(main, branch);
@@ -39,7 +39,7 @@ void AppendFittingEntries(const Marker& m, const NameLists& lists, std::vector<s
 std::string PipeEntry(const Marker& m, const NameLists& lists) {
   std::string pipeKind = m[3].value == 0 ? "@" : PipeKindName(lists, m[3].value, m[7].value);
   return ListName(lists.pipeClasses, m[8].value) + ":" + MergedFamily(ListName(lists.pipeNames, m[6].value) + ":") +
-         pipeKind + ":" + std::to_string(m[5].value) + "|" + m[1].code + ":" + m[4].code + ":";
+         pipeKind + ":" + std::to_string(m[5].value) + "|" + m[1].code() + ":" + m[4].code() + ":";
 }
 
 std::optional<std::string> DerivedPipeEntry(const std::string& entry) {
@@ -68,10 +68,9 @@ void TallyExtract(const MarkerExtract& extract, const NameLists& lists, bool mer
                   Progress& progress) {
   if (!merge) tally = Tally{};
   const size_t first = tally.fittings.size();
-  for (const Marker& marker : FindMarkers(extract, MarkerKind::Fitting, progress))
-    AppendFittingEntries(marker, lists, tally.fittings);
-  for (const Marker& marker : FindMarkers(extract, MarkerKind::Pipe, progress))
-    tally.pipes.push_back(PipeEntry(marker, lists));
+  Markers markers = FindMarkers(extract, progress);
+  for (const Marker& marker : markers.fittings) AppendFittingEntries(marker, lists, tally.fittings);
+  for (const Marker& marker : markers.pipes) tally.pipes.push_back(PipeEntry(marker, lists));
   AddDerivedPipes(tally, first);
 }
 

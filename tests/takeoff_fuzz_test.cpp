@@ -44,19 +44,18 @@ std::string Mutated(std::string text, std::mt19937& random) {
 
 // The markers as the plain method finds them: for every centre, in the order
 // of its first head circle, rescan all circles.
-std::vector<Marker> Rescanned(const MarkerExtract& extract, MarkerKind kind) {
-  const std::string head = kind == MarkerKind::Fitting ? "0.91119" : "0.92229";
-  const size_t wanted = kind == MarkerKind::Fitting ? 9 : 10;
+std::vector<Marker> Rescanned(const MarkerExtract& extract, const std::string& head, size_t wanted) {
   std::vector<Marker> markers;
   std::vector<std::pair<std::string_view, std::string_view>> seen;
-  for (const Circle& centre : extract.circles()) {
+  for (size_t i = 0; i < extract.size(); ++i) {
+    Circle centre = extract[i];
     if (centre.radius != head) continue;
     auto key = std::make_pair(centre.x, centre.y);
     if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
     seen.push_back(key);
     std::vector<std::string_view> radii;
-    for (const Circle& c : extract.circles())
-      if (c.x == centre.x && c.y == centre.y) radii.push_back(c.radius);
+    for (size_t k = 0; k < extract.size(); ++k)
+      if (extract[k].x == centre.x && extract[k].y == centre.y) radii.push_back(extract[k].radius);
     if (radii.size() == wanted) markers.push_back(DecodeMarker(radii));
   }
   return markers;
@@ -66,7 +65,7 @@ std::vector<std::string> Codes(const std::vector<Marker>& markers) {
   std::vector<std::string> codes;
   for (const Marker& m : markers) {
     std::string code;
-    for (int n = 1; n <= 8; ++n) code += m[n].code + "/" + std::to_string(m[n].value) + " ";
+    for (int n = 1; n <= 8; ++n) code += m[n].code() + "/" + std::to_string(m[n].value) + " ";
     codes.push_back(code);
   }
   return codes;
@@ -84,11 +83,10 @@ TEST(TakeoffFuzz, MutatedExtractsFindWhatARescanFinds) {
   for (int round = 0; round < 300; ++round) {
     std::string text = Mutated(Join(bench::RandomExtract(12, 12, round)), random);
     MarkerExtract extract(text, none);
-    for (MarkerKind kind : {MarkerKind::Fitting, MarkerKind::Pipe}) {
-      std::vector<Marker> markers = FindMarkers(extract, kind, none);
-      ASSERT_EQ(Codes(markers), Codes(Rescanned(extract, kind))) << "round " << round;
-      found += markers.size();
-    }
+    Markers markers = FindMarkers(extract, none);
+    ASSERT_EQ(Codes(markers.fittings), Codes(Rescanned(extract, "0.91119", 9))) << "round " << round;
+    ASSERT_EQ(Codes(markers.pipes), Codes(Rescanned(extract, "0.92229", 10))) << "round " << round;
+    found += markers.fittings.size() + markers.pipes.size();
     Tally tally;
     TallyExtract(extract, lists, false, tally, none);
     EXPECT_LE(FittingRows(tally.fittings).size(), tally.fittings.size());

@@ -126,6 +126,7 @@ void QtServices::PreviewPrint(const PrintDocument& document) {
   SetUpA4(printer, document);
   QPrintPreviewDialog preview(&printer, Front());
   preview.setWindowTitle("印刷プレビュー");
+  preview.resize(820, 960);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&document](QPrinter* target) { RenderDocument(document, *target); });
   preview.exec();
