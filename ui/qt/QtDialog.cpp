@@ -40,7 +40,9 @@ QString FontFamily(const std::string& face) {
 
 QFont DialogFont(const Layout& layout) {
   QFont font(FontFamily(layout.font));
-  font.setPointSize(layout.pointSize);
+  // Pixels at 96 dpi whatever the screen: the layouts, the guide sketches and
+  // the previews are laid out together in dialog pixels.
+  font.setPixelSize(layout.pointSize * 4 / 3);
   font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
@@ -50,9 +52,6 @@ QtDialog::QtDialog(DialogHandler& handler, QWidget* parent)
   const Layout& layout = form_.layout();
   setWindowTitle(Q(layout.caption));
   setFont(DialogFont(layout));
-  QFontMetrics metrics(font());
-  int cx = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
-  form_.SetBaseUnits(cx, metrics.height());
   Rect size = form_.ToPixels(Rect{0, 0, layout.width, layout.height});
   setFixedSize(size.width, size.height);
   for (const Control& control : layout.controls) {
