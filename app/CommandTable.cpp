@@ -1,5 +1,6 @@
 #include "app/CommandTable.h"
 
+#include "piping/CatalogueDialog.h"
 #include "piping/FittingAttributeDialog.h"
 #include "piping/PipeLineAttributeDialog.h"
 #include "piping/PipeLineDialog.h"
@@ -15,7 +16,7 @@ const std::nullopt_t none = std::nullopt;
 
 const std::vector<Command>& PipeCommands() {
   static const std::vector<Command> commands = {
-      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, nullptr},
+      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, &Open<piping::CatalogueDialog>},
       {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, &Open<piping::FittingAttributeDialog>},
       {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, &Open<piping::PipeLineDialog>},
       {1204, "属性設定", none, F, "線属性設定", 16, &Open<piping::PipeLineAttributeDialog>},
