@@ -48,15 +48,15 @@ ui::Layout CatalogueLayout() {
   layout.width = 476;
   layout.height = 290;
 
-  layout.Group("《配置部材》", {7, 4, 112, 186});
-  layout.List(kFamilyList, {13, 16, 100, 170}, ui::kBorder);
-  layout.Group("《分類》", {124, 4, 118, 112});
+  layout.Group("《配置部材》", {7, 4, 112, 124});
+  layout.List(kFamilyList, {13, 16, 100, 108}, ui::kBorder);
+  layout.Group("《分類》", {124, 4, 108, 112});
   for (int s = 0; s < kSheets; ++s)
-    layout.Radio(kSheetFirst + s, "-", {130, 16 + s * 16, 106, 14}, kSheetGroup, ui::kPushLike);
-  layout.Label(ui::kNoId, "幹径", {247, 4, 26, 10}, ui::kCentred);
-  layout.List(kMainSize, {247, 15, 26, 101}, ui::kBorder);
-  layout.Label(ui::kNoId, "枝径", {276, 4, 26, 10}, ui::kCentred);
-  layout.List(kBranchSize, {276, 15, 26, 101}, ui::kBorder);
+    layout.Radio(kSheetFirst + s, "-", {130, 16 + s * 16, 96, 14}, kSheetGroup, ui::kPushLike);
+  layout.Label(ui::kNoId, "幹径", {237, 4, 31, 10}, ui::kCentred);
+  layout.List(kMainSize, {237, 15, 31, 101}, ui::kBorder);
+  layout.Label(ui::kNoId, "枝径", {271, 4, 31, 10}, ui::kCentred);
+  layout.List(kBranchSize, {271, 15, 31, 101}, ui::kBorder);
   layout.Label(ui::kNoId, "★幹管ダブルクリックで枝管同径", {124, 120, 178, 10});
 
   figure::AddRotationButtons(layout, RotationIds(), {30, 160}, kRotationGroup);

@@ -15,7 +15,7 @@ ui::Layout FittingAttributeLayout() {
   ui::Layout layout;
   layout.caption = "配管継手・部材属性設定";
   layout.width = 290;
-  layout.height = 196;
+  layout.height = 174;
   layout.Group("《配管・部材選択》", {7, 5, 276, 32});
   layout.DropList(kFamilyBox, {15, 17, 150, 150});
   layout.Label(kFamilyHeading, "", {7, 44, 276, 10});
@@ -30,7 +30,7 @@ ui::Layout FittingAttributeLayout() {
   layout.Label(ui::kNoId, "※中心線はロングエルボ等一部の部材にあります。", {223, 60, 62, 46}, ui::kMultiline);
   layout.Label(ui::kNoId, "※レイヤは、”レイヤグループ番号-レイヤ番号”です。", {7, 118, 276, 10});
   layout.Label(ui::kNoId, "必ず半角（日本語変換OFF）で入力", {7, 132, 276, 10});
-  layout.Button(ui::kIdOk, "OK", {230, 172, 53, 17}, ui::kDefault);
+  layout.Button(ui::kIdOk, "OK", {230, 150, 53, 17}, ui::kDefault);
   return layout;
 }
 
