@@ -21,8 +21,6 @@ namespace {
 using settings::HaikanFile;
 using ui::LineAt;
 
-const ui::Rgb kStatusText{50, 50, 255};
-const ui::Rgb kStatusBack{192, 192, 192};
 const ui::Rgb kSheetBack{255, 255, 255};
 const ui::Rgb kChosenCell{0, 0, 255};
 const char* const kRebuilt = "分類・サイズ選択";
@@ -88,8 +86,6 @@ ui::Layout CatalogueLayout() {
   layout.Button(ui::kIdCancel, "終了", {415, 264, 52, 18});
   return layout;
 }
-
-std::string Flag(bool on) { return on ? "1" : "0"; }
 
 int InRange(int value, int low, int high) { return value >= low && value <= high ? value : low; }
 

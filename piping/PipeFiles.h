@@ -1,11 +1,13 @@
-// The piping files of \Tavrin\HaikanSet\ that several dialogs read: the
-// outer-diameter lists and the pipe-kind lists.
+// What the piping dialogs share: the files of \Tavrin\HaikanSet\ that
+// several of them read (the outer-diameter lists, the pipe-kind lists, the
+// attribute groups), and how check boxes and status labels look.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "ui/Drive.h"
+#include "ui/Layout.h"
 
 namespace piping {
 
@@ -30,5 +32,12 @@ struct AttributeFields {
 };
 AttributeFields SplitAttributeGroup(const std::string& group);
 std::string JoinAttributeGroup(const std::string& layer, const std::string& typeColour);
+
+// Check boxes are stored as "1" and "0".
+inline std::string Flag(bool on) { return on ? "1" : "0"; }
+
+// Status labels of the placing dialogs.
+inline constexpr ui::Rgb kStatusText{50, 50, 255};
+inline constexpr ui::Rgb kStatusBack{192, 192, 192};
 
 }  // namespace piping

@@ -10,8 +10,6 @@ namespace {
 
 using settings::HaikanFile;
 
-const ui::Rgb kStatusText{50, 50, 255};
-const ui::Rgb kStatusBack{192, 192, 192};
 
 const int kTakeoffControls[] = {kPipeClassification, kPipeClassificationLabel, kPipeKind, kPipeKindLabel,
                                 kSlopeLabel,         kSlope,                   kSlopeUnit, kSlopeHint,
@@ -46,8 +44,6 @@ ui::Layout PipeLineLayout() {
   layout.Label(kPipeStatus, "", {7, 194, 130, 12}, ui::kCentred);
   return layout;
 }
-
-std::string Flag(bool on) { return on ? "1" : "0"; }
 
 }  // namespace
 

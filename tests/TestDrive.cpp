@@ -20,16 +20,20 @@ fs::path NewRoot() {
   return root;
 }
 
-// Installing syncs every shipped file to disk, which takes seconds for the
-// catalogue's hundreds of part files; the tests install once per run and
-// copy the installed drive, sharing its part folders (which nothing writes)
-// through links.
+// The installed drive every test drive starts as. Installing syncs each
+// shipped file to disk, which takes seconds for the catalogue's hundreds of
+// part files, so it is done once for the shipped data as it stands and kept
+// in the temporary folder for every test process; a test drive copies it and
+// links its part folders, which nothing writes.
 class InstalledDrive {
  public:
-  InstalledDrive() : root_(NewRoot()) { app::InstallIfNeeded(ui::Drive(root_), fs::path(TAVRIN_SOURCE_DATA)); }
-  ~InstalledDrive() {
+  InstalledDrive() : root_(fs::temp_directory_path() / ("tavrin-installed-" + Fingerprint())) {
+    if (fs::exists(root_ / "Tavrin")) return;
+    fs::path fresh = NewRoot();
+    app::InstallIfNeeded(ui::Drive(fresh), fs::path(TAVRIN_SOURCE_DATA));
     std::error_code ec;
-    fs::remove_all(root_, ec);
+    fs::rename(fresh, root_, ec);  // another test process may have been quicker
+    if (ec) fs::remove_all(fresh, ec);
   }
 
   void CopyTo(const fs::path& target) const {
@@ -48,6 +52,17 @@ class InstalledDrive {
   }
 
  private:
+  // Names, sizes and times of the shipped files.
+  static std::string Fingerprint() {
+    std::string description;
+    for (const auto& file : fs::recursive_directory_iterator(fs::path(TAVRIN_SOURCE_DATA))) {
+      if (!file.is_regular_file()) continue;
+      description += file.path().string() + ":" + std::to_string(file.file_size()) + ":" +
+                     std::to_string(file.last_write_time().time_since_epoch().count()) + "\n";
+    }
+    return std::to_string(std::hash<std::string>{}(description));
+  }
+
   static bool IsPartFolder(const fs::path& folder) {
     if (!fs::is_directory(folder)) return false;
     for (const auto& file : fs::directory_iterator(folder))
