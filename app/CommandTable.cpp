@@ -1,5 +1,8 @@
 #include "app/CommandTable.h"
 
+#include "duct/AnemoBox.h"
+#include "duct/AnemoUnineck.h"
+#include "duct/GrilleBox.h"
 #include "piping/CatalogueDialog.h"
 #include "piping/FittingAttributeDialog.h"
 #include "piping/PipeLineAttributeDialog.h"
@@ -38,9 +41,9 @@ const std::vector<Command>& DuctCommands() {
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
       {1109, "S字管", "S字管", F, "S字管", 8, nullptr},
       {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, nullptr},
-      {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, nullptr},
-      {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, nullptr},
-      {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, nullptr},
+      {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, &Open<duct::AnemoUnineck>},
+      {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, &Open<duct::AnemoBox>},
+      {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},
       {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, nullptr},
       {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, nullptr},
       {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},

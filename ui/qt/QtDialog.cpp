@@ -61,6 +61,9 @@ QtDialog::QtDialog(DialogHandler& handler, QWidget* parent)
     if (control.kind == Kind::Combo || control.kind == Kind::DropList)
       r.height = std::min(r.height, form_.ToPixels(Rect{0, 0, 0, kComboHeightDu}).height + 4);
     widget->setGeometry(r.x, r.y, r.width, r.height);
+    // Static texts and buttons paint their own background, as Windows
+    // controls do, so that a sketch line under a label is covered by it.
+    if (control.kind != Kind::Group && control.kind != Kind::Frame) widget->setAutoFillBackground(true);
     if (control.id != kNoId) {
       widgets_[control.id] = widget;
       ids_[widget] = control.id;
