@@ -3,21 +3,13 @@
 // Used by the benchmark and by the tests.
 #pragma once
 
-#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "piping/Marker.h"
+
 namespace bench {
-
-// The three-digit code of a value 0..999.
-inline std::string Code(int value) {
-  std::string digits = std::to_string(value);
-  return std::string(3 - std::min<size_t>(3, digits.size()), '0') + digits;
-}
-
-// The radius text of position n carrying a value: "0." n code n.
-inline std::string Radius(int n, int value) { return "0." + std::to_string(n) + Code(value) + std::to_string(n); }
 
 struct FittingMarker {
   int classification = 1, pipeKind = 0, family = 1, mainSize = 50, branchSize = 50, sheet = 1, cell = 2,
@@ -31,22 +23,29 @@ struct PipeMarker {
 
 inline std::vector<std::string> Radii(const FittingMarker& m) {
   return {"0.91119",
-          Radius(8, m.classification),
-          Radius(7, m.pipeKind),
-          Radius(6, m.family),
-          Radius(5, m.mainSize),
-          Radius(4, m.branchSize),
-          Radius(3, m.sheet),
-          Radius(2, m.cell),
-          Radius(1, m.distance)};
+          piping::MarkerRadius(8, m.classification),
+          piping::MarkerRadius(7, m.pipeKind),
+          piping::MarkerRadius(6, m.family),
+          piping::MarkerRadius(5, m.mainSize),
+          piping::MarkerRadius(4, m.branchSize),
+          piping::MarkerRadius(3, m.sheet),
+          piping::MarkerRadius(2, m.cell),
+          piping::MarkerRadius(1, m.distance)};
 }
 
 // Nine radii as the pipe-line template gives them, the length in position 1,
 // and a tenth circle that carries nothing the tally reads.
 inline std::vector<std::string> Radii(const PipeMarker& m) {
-  return {"0.92229",           Radius(8, m.classification), Radius(7, m.pipeKind), Radius(6, m.pipeName),
-          Radius(5, m.size),   Radius(4, m.angle),          Radius(3, m.kindList), "0.20002",
-          Radius(1, m.length), "0.00000"};
+  return {"0.92229",
+          piping::MarkerRadius(8, m.classification),
+          piping::MarkerRadius(7, m.pipeKind),
+          piping::MarkerRadius(6, m.pipeName),
+          piping::MarkerRadius(5, m.size),
+          piping::MarkerRadius(4, m.angle),
+          piping::MarkerRadius(3, m.kindList),
+          "0.20002",
+          piping::MarkerRadius(1, m.length),
+          "0.00000"};
 }
 
 // The extract lines of one marker: line type 9, then its circles.

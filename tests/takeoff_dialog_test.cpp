@@ -187,3 +187,13 @@ TEST_F(ResultsTest, CsvExportAndOutputsWithNothingToShow) {
   EXPECT_NE(bytes.find("1,給水,ＴＳ継手,エルボ,50,3\r\n"), std::string::npos);
   EXPECT_NE(bytes.find("2,給水,塩ビ管,SGP白,50,2.50\r\n"), std::string::npos);
 }
+
+TEST(Results, TalliesWithTheShippedLists) {
+  test::TestDrive t;
+  test::WriteExtract(t, test::Extract({{}}));
+  Results r(t);
+  r.user.Click("集計開始");
+  EXPECT_EQ(t.MessageTexts(), Lines{"集計終了しました。"});
+  std::string classification = t.Lines(settings::HaikanFile("TugiteBunruiName.ini")).at(0);
+  EXPECT_EQ(r.dialog.tally().fittings, Lines{classification + ":ＴＳ継手:90°エルボ~50|@:000:"});
+}

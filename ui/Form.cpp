@@ -45,7 +45,13 @@ void Form::Changed(int id, Aspect aspect) {
 const std::string& Form::Text(int id) const { return State(id).text; }
 
 void Form::SetText(int id, const std::string& text) {
-  Mutable(id).text = text;
+  ControlState& s = Mutable(id);
+  s.text = text;
+  if (control(id).kind == Kind::DropList) {
+    // A list without an edit part can only show one of its items.
+    s.selection = FindItem(id, text);
+    if (s.selection < 0) s.text.clear();
+  }
   Changed(id, Aspect::Text);
   if (control(id).kind == Kind::Edit && sink_) sink_->Notified(id, Notify::Change);
 }
@@ -182,16 +188,12 @@ Grid& Form::EditGrid(int id) { return Mutable(id).grid; }
 void Form::GridChanged(int id) { Changed(id, Aspect::Grid); }
 
 Rect Form::ToPixels(Rect du) const {
+  constexpr int baseX = 6, baseY = 12;
   auto mul = [](int v, int base, int div) { return (v * base + div / 2) / div; };
-  return Rect{mul(du.x, baseX_, 4), mul(du.y, baseY_, 8), mul(du.width, baseX_, 4), mul(du.height, baseY_, 8)};
+  return Rect{mul(du.x, baseX, 4), mul(du.y, baseY, 8), mul(du.width, baseX, 4), mul(du.height, baseY, 8)};
 }
 
 Rect Form::PixelRect(int id) const { return ToPixels(control(id).rect); }
-
-void Form::SetBaseUnits(int cx, int cy) {
-  baseX_ = cx;
-  baseY_ = cy;
-}
 
 void Form::Invalidate() {
   if (view_) view_->RepaintRequested();

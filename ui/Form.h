@@ -70,7 +70,8 @@ class Form {
   void SetSink(NotifySink* sink) { sink_ = sink; }
 
   // Text of an edit box, the edit part of a combo box, or the caption of a
-  // button or label. Setting an edit box's text notifies Change.
+  // button or label. Setting an edit box's text notifies Change; setting a
+  // drop list's text selects the item of that text (none when it has none).
   const std::string& Text(int id) const;
   void SetText(int id, const std::string& text);
 
@@ -110,10 +111,11 @@ class Form {
   const ControlState& State(int id) const;
 
   // Pixel rectangle of a control in the client area, from its dialog units.
+  // The base units are those of the 9-point dialog font the layouts are
+  // drawn for (6 × 12 pixels), on every platform, so that controls placed in
+  // dialog units and sketches drawn in pixels always stand together.
   Rect PixelRect(int id) const;
   Rect ToPixels(Rect dialogUnits) const;
-  // Dialog base units (average character width and height of the font).
-  void SetBaseUnits(int cx, int cy);
 
   void Invalidate();
   void End(int result);
@@ -132,7 +134,6 @@ class Form {
   std::vector<ControlState> states_;
   FormView* view_ = nullptr;
   NotifySink* sink_ = nullptr;
-  int baseX_ = 6, baseY_ = 12;
   bool ended_ = false;
   int result_ = 0;
   int focused_ = kNoId;

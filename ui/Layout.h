@@ -14,6 +14,11 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 
+struct Point {
+  int x = 0, y = 0;
+  bool operator==(const Point&) const = default;
+};
+
 struct Rect {
   int x = 0, y = 0, width = 0, height = 0;
   int right() const { return x + width; }

@@ -29,6 +29,18 @@ void WriteDrawing(const test::TestDrive& t) {
   test::WriteExtract(t, test::Extract(fittings, pipes));
 }
 
+// The results dialog after a tally of that drawing.
+struct Tallied {
+  Tallied() {
+    test::WriteNameLists(t);
+    WriteDrawing(t);
+    dialog.UserInit();
+    dialog.UserClick(kTallyStart);
+  }
+  test::TestDrive t;
+  ResultsDialog dialog{t.env()};
+};
+
 std::string CellText(QWidget* widget, int row, int col) {
   auto* table = qobject_cast<QTableWidget*>(widget);
   return table && table->item(row, col) ? table->item(row, col)->text().toStdString() : "?";
@@ -57,13 +69,9 @@ TEST(TakeoffScreen, ShowsTheFilledTables) {
 
 // The printed pages as a PDF, rendered to pictures for the eye.
 TEST(TakeoffScreen, PrintsToPdf) {
-  test::TestDrive t;
-  test::WriteNameLists(t);
-  WriteDrawing(t);
-  ResultsDialog dialog(t.env());
-  dialog.UserInit();
+  Tallied tallied;
+  auto& [t, dialog] = tallied;
   dialog.form().SetText(kTitle, "本館３階");
-  dialog.UserClick(kTallyStart);
   t.services().files = {t.root() / "out.pdf"};
   dialog.UserClick(kPdf);
   ASSERT_EQ(t.services().pdfs.size(), 1u);
@@ -80,12 +88,8 @@ TEST(TakeoffScreen, PrintsToPdf) {
 }
 
 TEST(TakeoffScreen, PreviewsThePrintedPages) {
-  test::TestDrive t;
-  test::WriteNameLists(t);
-  WriteDrawing(t);
-  ResultsDialog dialog(t.env());
-  dialog.UserInit();
-  dialog.UserClick(kTallyStart);
+  Tallied tallied;
+  auto& [t, dialog] = tallied;
   t.services().answers = {ui::Answer::Ok};  // no title
   dialog.UserClick(kPreview);
   ASSERT_EQ(t.services().previewed.size(), 1u);

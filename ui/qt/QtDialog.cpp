@@ -41,7 +41,9 @@ QString FontFamily(const std::string& face) {
 
 QFont DialogFont(const Layout& layout) {
   QFont font(FontFamily(layout.font));
-  font.setPointSize(layout.pointSize);
+  // Pixels at 96 dpi whatever the screen: the layouts, the guide sketches and
+  // the previews are laid out together in dialog pixels.
+  font.setPixelSize(layout.pointSize * 4 / 3);
   font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
@@ -51,9 +53,6 @@ QtDialog::QtDialog(DialogHandler& handler, QWidget* parent)
   const Layout& layout = form_.layout();
   setWindowTitle(Q(layout.caption));
   setFont(DialogFont(layout));
-  QFontMetrics metrics(font());
-  int cx = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
-  form_.SetBaseUnits(cx, metrics.height());
   Rect size = form_.ToPixels(Rect{0, 0, layout.width, layout.height});
   setFixedSize(size.width, size.height);
   for (const Control& control : layout.controls) {
@@ -63,6 +62,9 @@ QtDialog::QtDialog(DialogHandler& handler, QWidget* parent)
     if (control.kind == Kind::Combo || control.kind == Kind::DropList)
       r.height = std::min(r.height, form_.ToPixels(Rect{0, 0, 0, kComboHeightDu}).height + 4);
     widget->setGeometry(r.x, r.y, r.width, r.height);
+    // Static texts and buttons paint their own background, as Windows
+    // controls do, so that a sketch line under a label is covered by it.
+    if (control.kind != Kind::Group && control.kind != Kind::Frame) widget->setAutoFillBackground(true);
     if (control.id != kNoId) {
       widgets_[control.id] = widget;
       ids_[widget] = control.id;
