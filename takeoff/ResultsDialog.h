@@ -55,6 +55,7 @@ class ResultsDialog : public ui::DialogHandler {
   void ShowResults(const std::string& message);
   // The printed tables, once the user agrees to print them as they are.
   std::optional<ui::PrintDocument> ConfirmedDocument();
+  // Whether there are results to output; says so when there are none.
   bool HasResults();
   std::optional<std::filesystem::path> ChooseOutput(const std::string& extension);
 
