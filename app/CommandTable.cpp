@@ -1,5 +1,15 @@
 #include "app/CommandTable.h"
 
+#include "duct/AnemoBox.h"
+#include "duct/AnemoUnineck.h"
+#include "duct/GrilleBox.h"
+#include "piping/CatalogueDialog.h"
+#include "piping/FittingAttributeDialog.h"
+#include "piping/PipeLineAttributeDialog.h"
+#include "piping/PipeLineDialog.h"
+#include "takeoff/ResultsDialog.h"
+#include "takeoff/TakeoffSettingsDialog.h"
+
 namespace app {
 namespace {
 
@@ -10,12 +20,12 @@ const std::nullopt_t none = std::nullopt;
 
 const std::vector<Command>& PipeCommands() {
   static const std::vector<Command> commands = {
-      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, nullptr},
-      {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, nullptr},
-      {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, nullptr},
-      {1204, "属性設定", none, F, "線属性設定", 16, nullptr},
-      {1205, "集計", none, F, "積算結果表", 26, nullptr},
-      {1206, "初期設定", none, F, "積算設定", 27, nullptr},
+      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, &Open<piping::CatalogueDialog>},
+      {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, &Open<piping::FittingAttributeDialog>},
+      {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, &Open<piping::PipeLineDialog>},
+      {1204, "属性設定", none, F, "線属性設定", 16, &Open<piping::PipeLineAttributeDialog>},
+      {1205, "集計", none, F, "積算結果表", 26, &Open<takeoff::ResultsDialog>},
+      {1206, "初期設定", none, F, "積算設定", 27, &Open<takeoff::TakeoffSettingsDialog>},
   };
   return commands;
 }
@@ -32,9 +42,9 @@ const std::vector<Command>& DuctCommands() {
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
       {1109, "S字管", "S字管", F, "S字管", 8, nullptr},
       {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, nullptr},
-      {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, nullptr},
-      {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, nullptr},
-      {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, nullptr},
+      {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, &Open<duct::AnemoUnineck>},
+      {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, &Open<duct::AnemoBox>},
+      {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},
       {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, nullptr},
       {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, nullptr},
       {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},

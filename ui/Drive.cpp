@@ -1,10 +1,6 @@
 #include "ui/Drive.h"
 
 #include <iconv.h>
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 #include <cerrno>
 #include <fstream>
@@ -102,13 +98,6 @@ void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
     out.flush();
     ok = static_cast<bool>(out);
   }
-#ifndef _WIN32
-  if (ok) {
-    int fd = ::open(temporary.c_str(), O_RDONLY);
-    ok = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0) ::close(fd);
-  }
-#endif
   if (ok) fs::rename(temporary, file, ec), ok = !ec;
   if (!ok) {
     fs::remove(temporary, ec);

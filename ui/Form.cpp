@@ -45,7 +45,13 @@ void Form::Changed(int id, Aspect aspect) {
 const std::string& Form::Text(int id) const { return State(id).text; }
 
 void Form::SetText(int id, const std::string& text) {
-  Mutable(id).text = text;
+  ControlState& s = Mutable(id);
+  s.text = text;
+  if (control(id).kind == Kind::DropList) {
+    // A list without an edit part can only show one of its items.
+    s.selection = FindItem(id, text);
+    if (s.selection < 0) s.text.clear();
+  }
   Changed(id, Aspect::Text);
   if (control(id).kind == Kind::Edit && sink_) sink_->Notified(id, Notify::Change);
 }

@@ -70,7 +70,8 @@ class Form {
   void SetSink(NotifySink* sink) { sink_ = sink; }
 
   // Text of an edit box, the edit part of a combo box, or the caption of a
-  // button or label. Setting an edit box's text notifies Change.
+  // button or label. Setting an edit box's text notifies Change; setting a
+  // drop list's text selects the item of that text (none when it has none).
   const std::string& Text(int id) const;
   void SetText(int id, const std::string& text);
 

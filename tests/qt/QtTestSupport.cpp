@@ -15,7 +15,11 @@ Screen::~Screen() = default;
 
 QImage Screen::Grab() {
   QApplication::processEvents();
-  return window_->grab().toImage();
+  // Rendered into a 32-bit image: the offscreen screen keeps fewer colours.
+  QImage image(window_->size(), QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  window_->render(&image);
+  return image;
 }
 
 QImage Screen::Save(const std::string& name) {

@@ -1,5 +1,6 @@
 #include "ui/qt/QtDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -61,6 +62,9 @@ QtDialog::QtDialog(DialogHandler& handler, QWidget* parent)
     if (control.kind == Kind::Combo || control.kind == Kind::DropList)
       r.height = std::min(r.height, form_.ToPixels(Rect{0, 0, 0, kComboHeightDu}).height + 4);
     widget->setGeometry(r.x, r.y, r.width, r.height);
+    // Static texts and buttons paint their own background, as Windows
+    // controls do, so that a sketch line under a label is covered by it.
+    if (control.kind != Kind::Group && control.kind != Kind::Frame) widget->setAutoFillBackground(true);
     if (control.id != kNoId) {
       widgets_[control.id] = widget;
       ids_[widget] = control.id;
@@ -263,6 +267,8 @@ void QtDialog::Sync(int id, Aspect aspect) {
       if (auto* bar = qobject_cast<QProgressBar*>(w)) {
         bar->setRange(0, std::max(1, s.progressMax));
         bar->setValue(std::clamp(s.progress, 0, std::max(1, s.progressMax)));
+        // Progress moves while the one thread works: let the window show it.
+        if (isVisible()) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       }
       break;
     case Aspect::Grid:

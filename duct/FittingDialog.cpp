@@ -1,0 +1,145 @@
+#include "duct/FittingDialog.h"
+
+#include "figure/DrawData.h"
+#include "figure/Preview.h"
+#include "figure/RotationButtons.h"
+#include "settings/Paths.h"
+#include "ui/Text.h"
+
+namespace duct {
+
+SettingLine TextLine(int id) { return SettingLine{SettingLine::kText, id, {}}; }
+SettingLine CheckLine(int id) { return SettingLine{SettingLine::kCheck, id, {}}; }
+SettingLine ChoiceLine(std::vector<int> buttons) { return SettingLine{SettingLine::kChoice, ui::kNoId, std::move(buttons)}; }
+
+FittingDialog::FittingDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings)
+    : DialogHandler(env, std::move(layout)), setup_(std::move(setup)), settings_(std::move(settings)) {}
+
+void FittingDialog::OnInit() {
+  template_ = figure::ReadTemplate(drive(), settings::SetFile(setup_.templateFile));
+  form().SetColours(ids().status, ui::Rgb{50, 50, 255}, ui::Rgb{192, 192, 192});
+  SetStatus(setup_.openingStatus);
+  figure_.SetSlots(settings::ReadSlotTable(drive()));
+  common_ = settings::ReadCommonLengths(drive(), setup_.commonLines);
+  FillLists();
+  LoadSettings();
+  Rebuild();
+}
+
+void FittingDialog::LoadSettings() {
+  std::vector<std::string> lines = drive().ReadLines(settings::SetFile(setup_.settingsFile));
+  for (size_t i = 0; i < settings_.size(); ++i) {
+    const SettingLine& setting = settings_[i];
+    const std::string& value = ui::LineAt(lines, static_cast<int>(i) + 1);
+    switch (setting.kind) {
+      case SettingLine::kText:
+        form().SetText(setting.id, value);
+        break;
+      case SettingLine::kCheck:
+        if (value == "1" || value == "0") form().SetChecked(setting.id, value == "1");
+        break;
+      case SettingLine::kChoice: {
+        int choice = ui::ToInt(value);
+        if (std::to_string(choice) == value && choice >= 1 && choice <= static_cast<int>(setting.choices.size()))
+          form().SetChecked(setting.choices[choice - 1], true);
+        break;
+      }
+    }
+  }
+  angle_ = Value(ids().angle);
+  int button = figure::RotationIndex(angle_);
+  if (button >= 0 && ids().rotation[button] != ui::kNoId) form().SetChecked(ids().rotation[button], true);
+}
+
+std::vector<std::string> FittingDialog::SettingsLines() const {
+  std::vector<std::string> lines;
+  for (const SettingLine& setting : settings_) {
+    switch (setting.kind) {
+      case SettingLine::kText:
+        lines.push_back(form().Text(setting.id));
+        break;
+      case SettingLine::kCheck:
+        lines.push_back(form().Checked(setting.id) ? "1" : "0");
+        break;
+      case SettingLine::kChoice: {
+        std::string value;
+        for (size_t b = 0; b < setting.choices.size(); ++b)
+          if (form().Checked(setting.choices[b])) value = std::to_string(b + 1);
+        lines.push_back(value);
+        break;
+      }
+    }
+  }
+  return lines;
+}
+
+void FittingDialog::OnNotify(int id, ui::Notify what) {
+  const FittingIds& c = ids();
+  if (what == ui::Notify::Change && id == c.angle) return AngleChanged();
+  if (what == ui::Notify::Click) {
+    for (int i = 0; i < 8; ++i) {
+      if (c.rotation[i] != ui::kNoId && id == c.rotation[i]) {
+        return form().SetText(c.angle, std::to_string(figure::kRotationAngles[i]));
+      }
+    }
+    if (id == c.mirror) return Rebuild();
+    if (id == c.currentLayer) return SetStatus(kStatusSet);
+    if (id == c.update) return Update();
+    if (id == c.place) return Place();
+  }
+  OnCommand(id, what);
+}
+
+void FittingDialog::AngleChanged() {
+  const std::string& text = form().Text(ids().angle);
+  if (text.empty()) return;
+  angle_ = ui::ToReal(text);
+  Rebuild();
+  SetStatus(kStatusSet);
+}
+
+// Enter places when "配置実行" is the default button and otherwise does
+// nothing: it never closes the dialog behind the user's back.
+void FittingDialog::OnOk() {
+  if (ids().place == ui::kIdOk) Place();
+}
+
+void FittingDialog::Rebuild() {
+  figure_.Clear();
+  figure_.placement = figure::Placement{};
+  figure_.placement.mirror = mirrored();
+  figure_.placement.angle = angle_;
+  Build();
+  form().Invalidate();
+}
+
+void FittingDialog::Place() {
+  Rebuild();
+  if (!CheckBeforePlacing()) return;
+  if (!figure_.finite()) {
+    Message(figure::InvalidFigure().what(), "入力確認");
+    return;
+  }
+  figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer));
+  std::vector<std::string> lines = SettingsLines();
+  drive().WriteLines(settings::SetFile(setup_.settingsFile), lines);
+  if (auto prefix = DrawNamePrefix()) settings::WriteDrawName(drive(), *prefix, lines, common_);
+  SetStatus(kStatusPlaced);
+}
+
+void FittingDialog::OnPaint(ui::Canvas& canvas) {
+  ui::Rect anchor = form().PixelRect(ids().anchor);
+  canvas.FillRect(anchor, figure::kAnchorBackground);
+  figure::DrawGuide(canvas, template_, setup_.guide, {anchor.x, anchor.y});
+  figure::DrawPreview(canvas, figure_, PreviewScale(), form().PixelRect(ids().preview));
+}
+
+void FittingDialog::SetStatus(const std::string& text) { form().SetText(ids().status, text); }
+
+double FittingDialog::Value(int id) const { return ui::ToReal(form().Text(id)); }
+
+void FittingDialog::SetWhole(int id, double value) { form().SetText(id, ui::FormatWhole(value)); }
+
+void FittingDialog::FillSizeList(int id) { form().SetItems(id, settings::ReadSizeList(drive())); }
+
+}  // namespace duct

@@ -1,0 +1,126 @@
+// The life cycle every square-duct fitting dialog shares: it opens with its
+// guide sketch, line attributes, common duct lengths and last settings,
+// rebuilds its figure on every change, previews it, and on "配置実行" writes
+// the drawing data and its settings and stays open for the next placement.
+// A command adds its controls, settings lines, construction and messages.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "figure/Figure.h"
+#include "figure/Template.h"
+#include "settings/DuctSettings.h"
+#include "ui/Dialog.h"
+
+namespace duct {
+
+inline const std::string kStatusStale = "《表示更新をクリック》";
+inline const std::string kStatusSet = "設定後配置実行をクリック";
+inline const std::string kStatusPlaced = "<<配置できます>>";
+
+// The controls every fitting dialog has. A dialog without rotation buttons
+// leaves `rotation` at kNoId.
+struct FittingIds {
+  int place = ui::kIdOk;  // "配置実行"
+  int close = ui::kIdCancel;  // "終了"
+  int update;             // "表示更新"
+  int angle;              // the edit box after "角度="
+  std::array<int, 8> rotation{ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId};
+  int mirror;             // "左右反転"
+  int currentLayer;       // "現在のレイヤに作図"
+  int anchor;             // guide anchor: the sketch is drawn from its corner
+  int preview;            // the frame under "《プレビュー》"
+  int status;             // status label
+};
+
+struct FittingSetup {
+  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec"
+  std::string settingsFile;  // in \Tavrin\set\, e.g. "AnemoB.ini"
+  figure::GuideScale guide;
+  int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4)
+  std::string openingStatus = kStatusStale;
+  FittingIds ids;
+};
+
+// One line of a command's settings file: a control's text, a check box as
+// "1"/"0", or a radio group as "1", "2" ... for its buttons in order.
+struct SettingLine {
+  enum Kind { kText, kCheck, kChoice };
+  Kind kind;
+  int id = ui::kNoId;
+  std::vector<int> choices;
+};
+SettingLine TextLine(int id);
+SettingLine CheckLine(int id);
+SettingLine ChoiceLine(std::vector<int> buttons);
+
+class FittingDialog : public ui::DialogHandler {
+ public:
+  FittingDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings);
+
+  const figure::Figure& figure() const { return figure_; }
+  double angle() const { return angle_; }
+
+ protected:
+  // Appends the frame record and the records of the fitting for the
+  // current controls (the figure is empty and its placement set).
+  virtual void Build() = 0;
+  // Pixels per millimetre of the preview.
+  virtual double PreviewScale() const = 0;
+  // Fills the combo boxes when the dialog opens.
+  virtual void FillLists() {}
+  // Notifications of the command's own controls.
+  virtual void OnCommand(int id, ui::Notify what) {}
+  // "表示更新": rebuilds unless the command checks its input first.
+  virtual void Update() { Rebuild(); }
+  // The angle box changed: θ from its text (when not empty), rebuild.
+  virtual void AngleChanged();
+  // The drawing name's prefix for commands that leave one.
+  virtual std::optional<std::string> DrawNamePrefix() const { return std::nullopt; }
+  // Before the placement writes anything: false refuses it (after a message).
+  virtual bool CheckBeforePlacing() { return true; }
+
+  // Clears the figure, builds it with the current placement and redraws.
+  void Rebuild();
+  // Rebuilds, writes DrawData.txt, the settings file and the drawing name,
+  // and shows "<<配置できます>>". Nothing is written for a figure that is
+  // not finite.
+  void Place();
+
+  void SetStatus(const std::string& text);
+  // The control's text as a number (atof).
+  double Value(int id) const;
+  // Writes a computed dimension as a whole number (truncated toward zero).
+  void SetWhole(int id, double value);
+  // Fills a combo box with the remembered duct sizes of KiokuSize.ini.
+  void FillSizeList(int id);
+  // The settings lines as they would be written now.
+  std::vector<std::string> SettingsLines() const;
+
+  const FittingIds& ids() const { return setup_.ids; }
+  const settings::CommonLengths& common() const { return common_; }
+  figure::Figure& fig() { return figure_; }
+  figure::Placement& placement() { return figure_.placement; }
+  bool mirrored() const { return form().Checked(setup_.ids.mirror); }
+  void SetAngle(double angle) { angle_ = angle; }
+
+  void OnInit() override;
+  void OnPaint(ui::Canvas& canvas) override;
+  void OnOk() override;
+
+ private:
+  void OnNotify(int id, ui::Notify what) final;
+  void LoadSettings();
+
+  FittingSetup setup_;
+  std::vector<SettingLine> settings_;
+  std::vector<std::string> template_;
+  settings::CommonLengths common_;
+  figure::Figure figure_;
+  double angle_ = 0;
+};
+
+}  // namespace duct
