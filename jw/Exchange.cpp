@@ -79,21 +79,9 @@ bool ReadNumber(std::string_view text, double& value) {
   return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
-Shape LineShape(Point a, Point b) {
-  Shape shape;
-  shape.kind = Shape::Kind::Line;
-  shape.a = a;
-  shape.b = b;
-  return shape;
-}
+Shape LineShape(Point a, Point b) { return {.kind = Shape::Kind::Line, .a = a, .b = b}; }
 
-Shape CircleShape(Point centre, double radius) {
-  Shape shape;
-  shape.kind = Shape::Kind::Circle;
-  shape.a = centre;
-  shape.radius = radius;
-  return shape;
-}
+Shape CircleShape(Point centre, double radius) { return {.kind = Shape::Kind::Circle, .a = centre, .b = {}, .radius = radius}; }
 
 std::vector<Item> ParseExchange(const std::vector<std::string>& lines, const std::string& fileName) {
   std::vector<Item> items;
