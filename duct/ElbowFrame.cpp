@@ -27,6 +27,12 @@ void AddStraightSides(figure::Figure& f, const RightElbowLegs& legs, double oute
   f.AddLineRecord(kSolid, kDuct, -up, y, -up, -upstreamBend);
 }
 
+ElbowPoint CheckedElbowPoint(const ui::Form& form, int outerButton, int innerButton) {
+  if (form.Checked(outerButton)) return ElbowPoint::kOuterCorner;
+  if (form.Checked(innerButton)) return ElbowPoint::kInnerCorner;
+  return ElbowPoint::kCentre;
+}
+
 void PlaceElbowPoint(figure::Placement& placement, ElbowPoint point, figure::Vec outerCorner) {
   figure::Vec at;
   if (point == ElbowPoint::kOuterCorner) at = outerCorner;

@@ -6,6 +6,7 @@
 
 #include "figure/Figure.h"
 #include "settings/DuctSettings.h"
+#include "ui/Form.h"
 
 namespace duct {
 
@@ -30,6 +31,9 @@ void AddStraightSides(figure::Figure& figure, const RightElbowLegs& legs, double
 // the crossing of the centre lines, or its inner corner, which lies opposite
 // the outer one through the crossing.
 enum class ElbowPoint { kOuterCorner, kCentre, kInnerCorner };
+// The point of the checked one of the dialog's outer- and inner-corner
+// buttons, else the crossing.
+ElbowPoint CheckedElbowPoint(const ui::Form& form, int outerButton, int innerButton);
 void PlaceElbowPoint(figure::Placement& placement, ElbowPoint point, figure::Vec outerCorner);
 
 }  // namespace duct

@@ -291,12 +291,10 @@ double GeneralElbow::PreviewScale() const { return figure::ExtentFitScale(figure
 
 void GeneralElbow::Build() {
   SetStatus(kStatusSet);
-  const ElbowPoint point = form().Checked(kOuterPoint)   ? ElbowPoint::kOuterCorner
-                           : form().Checked(kInnerPoint) ? ElbowPoint::kInnerCorner
-                                                         : ElbowPoint::kCentre;
   const Elbow e{Value(kUpstreamWidth), Value(kDownstreamWidth), Value(kRadius),       Value(kRadiusCopy),
                 Value(kElbowAngle),    Value(kUpstreamLength),  Value(kDownstreamLength),
-                form().Checked(kOuterSquare), form().Checked(kInnerSquare), point, common()};
+                form().Checked(kOuterSquare), form().Checked(kInnerSquare),
+                CheckedElbowPoint(form(), kOuterPoint, kInnerPoint), common()};
   if (e.theta == 90) BuildRightAngle(fig(), e);
   else if (e.theta != 0 && form().Text(kUpstreamWidth) != form().Text(kDownstreamWidth)) BuildReducing(fig(), e);
   else if (e.theta != 0) BuildEqualWidth(fig(), e);

@@ -128,8 +128,8 @@ void ShortPipe::OnCommand(int id, ui::Notify what) {
 // K·(Wa − Wb), cut down to a multiple of 50, and the two straight parts.
 // The box shows the length the figure is built with.
 double ShortPipe::Length() {
-  const double k = Value(kCoefficient);
-  if (k != 0) SetWhole(kLength, std::trunc(k * (Value(kStartWidth) - Value(kEndWidth)) * 0.02) * 50 + 2 * Value(kStraight));
+  const double k = Value(kCoefficient), taper = k * (Value(kStartWidth) - Value(kEndWidth));
+  if (k != 0) SetWhole(kLength, std::trunc(taper * 0.02) * 50 + 2 * Value(kStraight));
   return Value(kLength);
 }
 

@@ -112,10 +112,10 @@ ui::Picture CornerIcon(Corner corner) {
 // hatching of the round chamber corner stops at.
 void AddQuarterCircle(std::vector<Segment>& edges, double cx, double cy, double r) {
   constexpr int kChords = 36;
-  for (int i = 0; i < kChords; ++i) {
-    const double a1 = (90 + 90.0 * i / kChords) * kRadiansPerDegree, a2 = (90 + 90.0 * (i + 1) / kChords) * kRadiansPerDegree;
-    edges.push_back({cx + r * std::cos(a1), cy + r * std::sin(a1), cx + r * std::cos(a2), cy + r * std::sin(a2)});
-  }
+  auto at = [&](int i) { return (90 + 90.0 * i / kChords) * kRadiansPerDegree; };
+  for (int i = 0; i < kChords; ++i)
+    edges.push_back({cx + r * std::cos(at(i)), cy + r * std::sin(at(i)), cx + r * std::cos(at(i + 1)),
+                     cy + r * std::sin(at(i + 1))});
 }
 
 }  // namespace
@@ -154,10 +154,7 @@ void SilencerElbow::Build() {
                                                    : Corner::kSquare;
   const double w = Value(kWidth) / 2, c = Value(kChamber), t = Value(kLining);
   const double p = w + c, q = p + Value(kStraight);
-  const ElbowPoint point = form().Checked(kOuterPoint)   ? ElbowPoint::kOuterCorner
-                           : form().Checked(kInnerPoint) ? ElbowPoint::kInnerCorner
-                                                         : ElbowPoint::kCentre;
-  PlaceElbowPoint(placement(), point, {-w, w});
+  PlaceElbowPoint(placement(), CheckedElbowPoint(form(), kOuterPoint, kInnerPoint), {-w, w});
   figure::Figure& f = fig();
   f.SetFrame(q + common().frameMargin, q + common().frameMargin, w, w);
   const RightElbowLegs legs{2 * w, 2 * w, q, q};
@@ -165,7 +162,9 @@ void SilencerElbow::Build() {
   AddStraightSides(f, legs, p, p, p);
 
   // The duct walls inside the chamber.
-  auto wall = [&](double x1, double y1, double x2, double y2) { f.AddLineRecord(kDotted, kHiddenLine, x1, y1, x2, y2); };
+  auto wall = [&](double x1, double y1, double x2, double y2) {
+    f.AddLineRecord(kDotted, kHiddenLine, x1, y1, x2, y2);
+  };
   wall(-w, -p, -w, w);
   wall(-w, w, p, w);
   const double notchWall = c / 2 - 0.4142135624 * t;

@@ -59,7 +59,9 @@ inline std::vector<Record> Records(const figure::Figure& figure) {
 // its end nor along a line: gaps in the outline.
 inline std::vector<figure::Vec> OpenEnds(const figure::Figure& figure, std::initializer_list<int> slots,
                                          std::initializer_list<int> meeting = {}) {
-  auto in = [](std::initializer_list<int> list, int slot) { return std::find(list.begin(), list.end(), slot) != list.end(); };
+  auto in = [](std::initializer_list<int> list, int slot) {
+    return std::find(list.begin(), list.end(), slot) != list.end();
+  };
   const std::vector<Record> records = Records(figure);
   std::vector<figure::Vec> open;
   for (size_t i = 0; i < records.size(); ++i) {
