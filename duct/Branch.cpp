@@ -70,8 +70,7 @@ void BranchOutline::Line(int slot, double x1, double y1, double x2, double y2) {
 }
 
 void BranchOutline::Frame(double top) {
-  figure_.SetFrame(s.a + s.k * s.wr + s.m + s.wm / 2, s.a + s.m + d, s.a + s.k * (s.b1 + s.b2) + s.m + s.wm / 2,
-                   top);
+  figure_.SetFrame(s.a + s.k * s.wr + s.m + s.wm / 2, s.a + s.m + d, s.a + s.k * (s.b1 + s.b2) + s.m + s.wm / 2, top);
 }
 
 void BranchOutline::LegEnds(unsigned legs) {
@@ -125,25 +124,44 @@ void BranchOutline::ChannelBoundary(Side side) {
   Line(kDuct, wall, h, top.x, top.y);
 }
 
+void BranchOutline::TrunkWallsAndBends() {
+  TrunkSide(kLeftSide);
+  TrunkSide(kRightSide);
+  SplitterWall(kLeftSide);
+  SplitterWall(kRightSide);
+  InnerArc(kLeftSide);
+  OuterArc(kLeftSide);
+  InnerArc(kRightSide);
+  OuterArc(kRightSide);
+}
+
 void BranchOutline::TrunkSide(Side side) {
-  if (side == kLeftSide) Line(kDuct, -s.wm / 2, -(d + s.a), -s.wm / 2, -yL + s.e - s.a);
-  else Line(kDuct, s.wm / 2, -(d + s.a), s.wm / 2, -yR + s.e - s.a);
+  if (side == kLeftSide)
+    Line(kDuct, -s.wm / 2, -(d + s.a), -s.wm / 2, -yL + s.e - s.a);
+  else
+    Line(kDuct, s.wm / 2, -(d + s.a), s.wm / 2, -yR + s.e - s.a);
 }
 
 void BranchOutline::SplitterWall(Side side) {
-  if (side == kLeftSide) Line(kDuct, s.s1 - s.wm / 2, -d, s.s1 - s.wm / 2, WallTop(side));
-  else Line(kDuct, s.wm / 2 - s.s3, -d, s.wm / 2 - s.s3, WallTop(side));
+  if (side == kLeftSide)
+    Line(kDuct, s.s1 - s.wm / 2, -d, s.s1 - s.wm / 2, WallTop(side));
+  else
+    Line(kDuct, s.wm / 2 - s.s3, -d, s.wm / 2 - s.s3, WallTop(side));
 }
 
 void BranchOutline::InnerArc(Side side) {
-  if (side == kLeftSide) figure_.AddArcRecord(kSolid, kDuct, -(s.wm / 2 + rL), -yL + s.e - s.a, rL, 0, 90);
-  else figure_.AddArcRecord(kSolid, kDuct, s.wm / 2 + rR, -yR + s.e - s.a, rR, 90, 180);
+  if (side == kLeftSide)
+    figure_.AddArcRecord(kSolid, kDuct, -(s.wm / 2 + rL), -yL + s.e - s.a, rL, 0, 90);
+  else
+    figure_.AddArcRecord(kSolid, kDuct, s.wm / 2 + rR, -yR + s.e - s.a, rR, 90, 180);
 }
 
 void BranchOutline::OuterArc(Side side) {
   Circle c = OuterCircle(side);
-  if (side == kLeftSide) figure_.AddArcRecord(kSolid, kDuct, c.cx, c.cy, c.r, 0, 90);
-  else figure_.AddArcRecord(kSolid, kDuct, c.cx, c.cy, c.r, 90, 180);
+  if (side == kLeftSide)
+    figure_.AddArcRecord(kSolid, kDuct, c.cx, c.cy, c.r, 0, 90);
+  else
+    figure_.AddArcRecord(kSolid, kDuct, c.cx, c.cy, c.r, 90, 180);
 }
 
 namespace {
@@ -217,15 +235,18 @@ bool BranchDialog::BranchCommand(int id, ui::Notify what) {
   if (what == ui::Notify::Change) {
     if (writing_) return true;
     SetStatus(kStatusStale);
-    if (id == b.left) SplitLeftWidth();
-    else if (id == b.top) SplitTopWidth();
-    else if (id == activeHalf_) HalfChanged(id);
+    if (id == b.left)
+      SplitLeftWidth();
+    else if (id == b.top)
+      SplitTopWidth();
+    else if (id == activeHalf_)
+      HalfChanged(id);
     return id != b.trunk;
   }
   if (what == ui::Notify::Select) {
-    const int box = id == kRightList ? kRight
-                    : id == kLeftList ? b.left
-                    : id == kTopList  ? b.top
+    const int box = id == kRightList   ? kRight
+                    : id == kLeftList  ? b.left
+                    : id == kTopList   ? b.top
                     : id == kTrunkList ? b.trunk
                                        : ui::kNoId;
     if (box == ui::kNoId) return false;
@@ -258,10 +279,10 @@ void BranchDialog::SplitTopWidth() {
 // A half typed in makes its partner the rest of the branch width.
 void BranchDialog::HalfChanged(int id) {
   const int width = id == kLeftUpper || id == ids_.leftLower ? ids_.left : ids_.top;
-  const int partner = id == kLeftUpper ? ids_.leftLower
+  const int partner = id == kLeftUpper       ? ids_.leftLower
                       : id == ids_.leftLower ? kLeftUpper
-                      : id == ids_.topLeft ? ids_.topRight
-                                           : ids_.topLeft;
+                      : id == ids_.topLeft   ? ids_.topRight
+                                             : ids_.topLeft;
   Write(partner, Value(width) - Value(id));
 }
 
@@ -328,9 +349,12 @@ double BranchDialog::PreviewScale() const {
   const double halfWidth = frame.width / 2.0 - 4, halfHeight = frame.height / 2.0 - 4;
   const double turn = std::fmod(std::fabs(angle()), 180);
   double scale;
-  if (turn == 0) scale = std::min(halfWidth / across, halfHeight / up);
-  else if (turn == 90) scale = std::min(halfWidth / up, halfHeight / across);
-  else scale = std::min(halfWidth, halfHeight) / std::hypot(across, up);
+  if (turn == 0)
+    scale = std::min(halfWidth / across, halfHeight / up);
+  else if (turn == 90)
+    scale = std::min(halfWidth / up, halfHeight / across);
+  else
+    scale = std::min(halfWidth, halfHeight) / std::hypot(across, up);
   return std::isfinite(scale) && scale > 0 ? scale : figure::kFallbackScale;
 }
 

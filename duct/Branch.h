@@ -74,6 +74,8 @@ class BranchOutline {
   // slant from the top branch down to the splitter wall's foot, or, when
   // the top branch is wider there, up the wall and a slant past the bend.
   void ChannelBoundary(Side side);
+  // Both sides of the trunk, both splitter walls and both bends.
+  void TrunkWallsAndBends();
   void TrunkSide(Side side);
   void SplitterWall(Side side);
   void InnerArc(Side side);
@@ -116,14 +118,13 @@ class BranchDialog : public FittingDialog {
 
   struct BranchIds {
     int angle, update;
-    int trunk;                  // WM
-    std::vector<int> channels;  // S1 … from the left
-    int left, leftLower;        // WL, B2
-    int top, topLeft, topRight; // WT, T1, T2
+    int trunk;                   // WM
+    std::vector<int> channels;   // S1 … from the left
+    int left, leftLower;         // WL, B2
+    int top, topLeft, topRight;  // WT, T1, T2
   };
 
-  BranchDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings,
-               BranchIds ids);
+  BranchDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings, BranchIds ids);
 
   static FittingIds Fitting(const BranchIds& ids);
   // The groups "《幹管分割比》" and "《設定》", 198 × 40 dialog units from `at`.

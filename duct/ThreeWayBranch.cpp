@@ -46,21 +46,20 @@ ui::Layout MakeLayout() {
 }
 
 std::vector<SettingLine> Settings() {
-  return {TextLine(T::kLeftUpper),    TextLine(T::kRight),        TextLine(T::kTop),
-          TextLine(T::kAngle),        TextLine(T::kTrunk),        TextLine(T::kLeftChannel),
-          TextLine(T::kMiddleChannel), TextLine(T::kRightChannel), TextLine(T::kTopLength),
-          TextLine(T::kRatio),        TextLine(T::kRadius),       TextLine(T::kTopLeft),
-          TextLine(T::kTopRight),     TextLine(T::kLeftLower),    TextLine(T::kLeft),
-          CheckLine(T::kMirror),      CheckLine(T::kCurrentLayer), CheckLine(T::kCorner),
-          TextLine(T::kStraight)};
+  return {
+      TextLine(T::kLeftUpper),     TextLine(T::kRight),       TextLine(T::kTop),           TextLine(T::kAngle),
+      TextLine(T::kTrunk),         TextLine(T::kLeftChannel), TextLine(T::kMiddleChannel), TextLine(T::kRightChannel),
+      TextLine(T::kTopLength),     TextLine(T::kRatio),       TextLine(T::kRadius),        TextLine(T::kTopLeft),
+      TextLine(T::kTopRight),      TextLine(T::kLeftLower),   TextLine(T::kLeft),          CheckLine(T::kMirror),
+      CheckLine(T::kCurrentLayer), CheckLine(T::kCorner),     TextLine(T::kStraight)};
 }
 
 }  // namespace
 
 ThreeWayBranch::ThreeWayBranch(ui::Env env)
     : BranchDialog(env, MakeLayout(),
-                   FittingSetup{"3bunki.tec", "Bunki3.ini", {7, 150, 125}, 3, kStatusStale, Fitting(Ids())},
-                   Settings(), Ids()) {}
+                   FittingSetup{"3bunki.tec", "Bunki3.ini", {7, 150, 125}, 3, kStatusStale, Fitting(Ids())}, Settings(),
+                   Ids()) {}
 
 void ThreeWayBranch::OnCommand(int id, ui::Notify what) {
   if (BranchCommand(id, what)) return;
@@ -74,14 +73,7 @@ void ThreeWayBranch::Build() {
   b.LegEnds(kRightLeg | kTrunkLeg | kLeftLeg | kTopLeg);
   b.ChannelBoundary(kLeftSide);
   b.ChannelBoundary(kRightSide);
-  b.TrunkSide(kLeftSide);
-  b.TrunkSide(kRightSide);
-  b.SplitterWall(kLeftSide);
-  b.SplitterWall(kRightSide);
-  b.InnerArc(kLeftSide);
-  b.OuterArc(kLeftSide);
-  b.InnerArc(kRightSide);
-  b.OuterArc(kRightSide);
+  b.TrunkWallsAndBends();
   SetStatus(kStatusSet);
 }
 

@@ -11,9 +11,8 @@ using figure::kSolid;
 using W = TwoWayBranch;
 
 BranchDialog::BranchIds Ids() {
-  return {W::kAngle, W::kUpdate,    W::kTrunk, {W::kLeftChannel, W::kRightChannel},
-          W::kLeft,  W::kLeftLower, W::kTop,   W::kTopLeft,
-          W::kTopRight};
+  return {W::kAngle, W::kUpdate,  W::kTrunk,   {W::kLeftChannel, W::kRightChannel}, W::kLeft, W::kLeftLower,
+          W::kTop,   W::kTopLeft, W::kTopRight};
 }
 
 ui::Layout MakeLayout() {
@@ -51,12 +50,12 @@ ui::Layout MakeLayout() {
 }
 
 std::vector<SettingLine> Settings() {
-  return {TextLine(W::kLeftUpper),   TextLine(W::kRight),        TextLine(W::kAngle),
-          TextLine(W::kTrunk),       TextLine(W::kLeftChannel),  TextLine(W::kRightChannel),
-          TextLine(W::kRatio),       TextLine(W::kRadius),       TextLine(W::kLeftLower),
-          TextLine(W::kLeft),        TextLine(W::kStraight),     CheckLine(W::kMirror),
-          CheckLine(W::kCurrentLayer), CheckLine(W::kCorner),    ChoiceLine({W::kTwoWay, W::kDouble, W::kT}),
-          TextLine(W::kTop),         TextLine(W::kTopLeft),      TextLine(W::kTopRight),
+  return {TextLine(W::kLeftUpper),     TextLine(W::kRight),       TextLine(W::kAngle),
+          TextLine(W::kTrunk),         TextLine(W::kLeftChannel), TextLine(W::kRightChannel),
+          TextLine(W::kRatio),         TextLine(W::kRadius),      TextLine(W::kLeftLower),
+          TextLine(W::kLeft),          TextLine(W::kStraight),    CheckLine(W::kMirror),
+          CheckLine(W::kCurrentLayer), CheckLine(W::kCorner),     ChoiceLine({W::kTwoWay, W::kDouble, W::kT}),
+          TextLine(W::kTop),           TextLine(W::kTopLeft),     TextLine(W::kTopRight),
           TextLine(W::kTopLength)};
 }
 
@@ -64,8 +63,8 @@ std::vector<SettingLine> Settings() {
 
 TwoWayBranch::TwoWayBranch(ui::Env env)
     : BranchDialog(env, MakeLayout(),
-                   FittingSetup{"2bunki.tec", "Bunki2.ini", {7, 150, 140}, 3, kStatusStale, Fitting(Ids())},
-                   Settings(), Ids()) {}
+                   FittingSetup{"2bunki.tec", "Bunki2.ini", {7, 150, 140}, 3, kStatusStale, Fitting(Ids())}, Settings(),
+                   Ids()) {}
 
 void TwoWayBranch::OnInit() {
   BranchDialog::OnInit();
@@ -114,9 +113,12 @@ bool TwoWayBranch::CheckBeforePlacing() {
 
 void TwoWayBranch::Build() {
   PlaceReference();
-  if (form().Checked(kTwoWay)) BuildTwoWay();
-  else if (form().Checked(kDouble)) BuildDouble();
-  else if (form().Checked(kT)) BuildT();
+  if (form().Checked(kTwoWay))
+    BuildTwoWay();
+  else if (form().Checked(kDouble))
+    BuildDouble();
+  else if (form().Checked(kT))
+    BuildT();
   SetStatus(kStatusSet);
 }
 
@@ -138,14 +140,7 @@ void TwoWayBranch::BuildDouble() {
   BranchOutline b(fig(), Sizes());
   b.Frame(b.s.wr / 2);
   b.LegEnds(kRightLeg | kTrunkLeg | kLeftLeg);
-  b.TrunkSide(kLeftSide);
-  b.TrunkSide(kRightSide);
-  b.SplitterWall(kLeftSide);
-  b.SplitterWall(kRightSide);
-  b.InnerArc(kLeftSide);
-  b.OuterArc(kLeftSide);
-  b.InnerArc(kRightSide);
-  b.OuterArc(kRightSide);
+  b.TrunkWallsAndBends();
 }
 
 void TwoWayBranch::BuildT() {

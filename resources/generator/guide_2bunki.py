@@ -5,6 +5,7 @@ with the dimension lines the edit boxes stand on."""
 
 import math
 
+from branch_sketch import side_branch
 from tec import Sketch, DOTTED, DASHDOT
 
 s = Sketch(7, 150, 140)
@@ -14,20 +15,9 @@ s.line(208, 204, 208, 178)
 s.line(82, 204, 214, 204)
 s.line(88, 198, 208, 198, DOTTED)
 s.line(148, 198, 148, 182)
-# right branch: bend, straights, angle line, flange
-s.arc(228, 178, 20, 90, 180)
-s.arc(228, 182, 80, 90, 180)
-s.line(228, 102, 264, 102)
-s.line(228, 158, 264, 158)
-s.line(258, 102, 258, 158, DOTTED)
-s.line(264, 96, 264, 164)
-# left branch
-s.arc(68, 178, 20, 0, 90)
-s.arc(68, 182, 80, 0, 90)
-s.line(68, 102, 32, 102)
-s.line(68, 158, 32, 158)
-s.line(38, 102, 38, 158, DOTTED)
-s.line(32, 96, 32, 164)
+# right and left branch
+side_branch(s, 228, 264, 102, 158, 20, 182, 80)
+side_branch(s, 68, 32, 102, 158, 20, 182, 80)
 # two-way: the top branch, the trunk's slanted left side, and the right
 # boundary up the wall and past the right bend's outer arc
 s.line(108, 60, 108, 20)

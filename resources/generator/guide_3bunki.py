@@ -2,6 +2,7 @@
 into three channels, turning left and right through pairs of arcs and
 running straight up, with the dimension lines the edit boxes stand on."""
 
+from branch_sketch import side_branch
 from tec import Sketch, DOTTED, DASHDOT
 
 s = Sketch(7, 150, 125)
@@ -20,20 +21,9 @@ s.line(116, 60, 116, 20)
 s.line(184, 60, 184, 20)
 s.line(116, 26, 184, 26, DOTTED)
 s.line(110, 20, 190, 20)
-# right branch: bend, straights, angle line, flange
-s.arc(230, 173, 20, 90, 180)
-s.arc(230, 141, 44, 90, 180)
-s.line(230, 97, 270, 97)
-s.line(230, 153, 270, 153)
-s.line(264, 97, 264, 153, DOTTED)
-s.line(270, 91, 270, 159)
-# left branch
-s.arc(70, 173, 20, 0, 90)
-s.arc(70, 141, 44, 0, 90)
-s.line(70, 97, 30, 97)
-s.line(70, 153, 30, 153)
-s.line(36, 97, 36, 153, DOTTED)
-s.line(30, 91, 30, 159)
+# right and left branch
+side_branch(s, 230, 270, 97, 153, 20, 141, 44)
+side_branch(s, 70, 30, 97, 153, 20, 141, 44)
 # centre lines of the trunk and of the side branches
 s.line(150, 12, 150, 70, DASHDOT)
 s.line(0, 125, 42, 125, DASHDOT)
