@@ -338,23 +338,22 @@ BranchSizes BranchDialog::Sizes() const {
   return s;
 }
 
-// The frame's reach from the placement point, as the reference point moves
-// it, fitted into the preview for the rotation in use.
+// The frame's corners, placed as the records are, fitted into the preview
+// around the placement point.
 double BranchDialog::PreviewScale() const {
   const figure::Extents e = figure::FrameExtents(figure());
   const figure::Placement& p = figure().placement;
-  const double across = std::max(std::fabs(e.e1 - p.offsetX), std::fabs(e.e3 + p.offsetX));
-  const double up = std::max(std::fabs(e.e2 - p.offsetY), std::fabs(e.e4 + p.offsetY));
+  double across = 0, up = 0;
+  for (double x : {-e.e3, e.e1}) {
+    for (double y : {-e.e2, e.e4}) {
+      const double placedX = (p.mirror ? -1 : 1) * (x - p.offsetX);
+      const figure::Vec corner = figure::RotatePoint(placedX, y + p.offsetY, p.angle);
+      across = std::max(across, std::fabs(corner.x));
+      up = std::max(up, std::fabs(corner.y));
+    }
+  }
   const ui::Rect frame = form().PixelRect(kPreview);
-  const double halfWidth = frame.width / 2.0 - 4, halfHeight = frame.height / 2.0 - 4;
-  const double turn = std::fmod(std::fabs(angle()), 180);
-  double scale;
-  if (turn == 0)
-    scale = std::min(halfWidth / across, halfHeight / up);
-  else if (turn == 90)
-    scale = std::min(halfWidth / up, halfHeight / across);
-  else
-    scale = std::min(halfWidth, halfHeight) / std::hypot(across, up);
+  const double scale = std::min((frame.width / 2.0 - 4) / across, (frame.height / 2.0 - 4) / up);
   return std::isfinite(scale) && scale > 0 ? scale : figure::kFallbackScale;
 }
 

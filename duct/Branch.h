@@ -127,7 +127,7 @@ class BranchDialog : public FittingDialog {
   BranchDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings, BranchIds ids);
 
   static FittingIds Fitting(const BranchIds& ids);
-  // The groups "《幹管分割比》" and "《設定》", 198 × 40 dialog units from `at`.
+  // The groups "《幹管分割比》" and "《設定》", 198 × 54 dialog units from `at`.
   static void AddRatioAndSettings(ui::Layout& layout, ui::Point at);
 
  protected:

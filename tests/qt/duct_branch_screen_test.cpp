@@ -10,6 +10,10 @@ TEST(BranchScreens, ThreeWay) {
   duct::ThreeWayBranch dialog(t.env());
   test::Screen screen(dialog);
   EXPECT_GT(test::CountColour(screen.Save("three_way_branch"), qRgb(0, 255, 0)), 200);
+  // Placed by the trunk's corner and turned: the preview still holds it all.
+  dialog.UserClick(duct::ThreeWayBranch::kCorner);
+  dialog.UserClick(duct::ThreeWayBranch::kRotation0 + 1);
+  EXPECT_GT(test::CountColour(screen.Save("three_way_branch_corner_45"), qRgb(0, 255, 0)), 200);
 }
 
 TEST(BranchScreens, TwoWayInEachMode) {
