@@ -126,6 +126,7 @@ class BranchDialog : public FittingDialog {
 
   BranchDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings, BranchIds ids);
 
+  // The shared controls for the fitting-dialog base.
   static FittingIds Fitting(const BranchIds& ids);
   // The groups "《幹管分割比》" and "《設定》", 198 × 54 dialog units from `at`.
   static void AddRatioAndSettings(ui::Layout& layout, ui::Point at);
@@ -150,7 +151,6 @@ class BranchDialog : public FittingDialog {
   // The reference offset of the checked reference point.
   void PlaceReference();
   BranchSizes Sizes() const;
-  const BranchIds& branchIds() const { return ids_; }
 
  private:
   void SplitTopWidth();
