@@ -182,10 +182,10 @@ TEST_F(ThreeWay, AnUnusableRatioIsExplainedAndChangesNothing) {
 
 TEST_F(ThreeWay, OnlyTheTrunkSizeSplitsTheTrunkAgain) {
   Open();
-  user->Type(Id(ThreeWayBranch::kLeftChannel), "200");  // by hand, against the ratio 1-2-1
+  user->Type(Id(ThreeWayBranch::kLeftChannel), "150");  // by hand, against the ratio 1-2-1
   user->Select(Id(ThreeWayBranch::kRightList), "400");
   EXPECT_EQ(user->Text(Id(ThreeWayBranch::kRight)), "400");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "200");
+  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "150");
   EXPECT_EQ(user->Text(Id(ThreeWayBranch::kStatus)), "設定後配置実行をクリック");
   user->Select(Id(ThreeWayBranch::kTrunkList), "800");
   EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "200");
