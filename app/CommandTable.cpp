@@ -6,6 +6,8 @@
 #include "duct/GrilleBox.h"
 #include "duct/ShortPipe.h"
 #include "duct/SilencerElbow.h"
+#include "duct/ThreeWayBranch.h"
+#include "duct/TwoWayBranch.h"
 #include "piping/CatalogueDialog.h"
 #include "piping/FittingAttributeDialog.h"
 #include "piping/PipeLineAttributeDialog.h"
@@ -35,8 +37,8 @@ const std::vector<Command>& PipeCommands() {
 
 const std::vector<Command>& DuctCommands() {
   static const std::vector<Command> commands = {
-      {1101, "割込分岐：三方向　　　　", "割込分岐：三方向", F, "割込分岐：三方向", 2, nullptr},
-      {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, nullptr},
+      {1101, "割込分岐：三方向　　　　", "割込分岐：三方向", F, "割込分岐：三方向", 2, &Open<duct::ThreeWayBranch>},
+      {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, &Open<duct::TwoWayBranch>},
       {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, &Open<duct::GeneralElbow>},
       {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, &Open<duct::SilencerElbow>},
       {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, nullptr},
