@@ -1,29 +1,18 @@
-// Reading a fitting's figure records back in tests.
+// The records of one attribute slot of a built figure, and comparing them.
 #pragma once
 
 #include <cmath>
-#include <string>
 #include <vector>
 
-#include "figure/Figure.h"
-#include "ui/Text.h"
+#include "tests/FigureOutline.h"
 
 namespace test {
 
-// The numbers of a record from field 4 on: a line's end points, or an arc's
-// centre, radius, start and end angle.
-inline std::vector<double> Coordinates(const std::string& record) {
-  std::vector<double> numbers;
-  const int fields = ui::GetListField(record, 1, ',') == "1" ? 4 : 5;
-  for (int n = 4; n < 4 + fields; ++n) numbers.push_back(ui::ToReal(ui::GetListField(record, n, ',')));
-  return numbers;
-}
-
-// The records (lines and arcs) in the attribute slot, in order.
-inline std::vector<std::vector<double>> RecordsOfSlot(const figure::Figure& f, int slot) {
+// The coordinates of the records in the attribute slot, in order.
+inline std::vector<std::vector<double>> RecordsOfSlot(const figure::Figure& figure, int slot) {
   std::vector<std::vector<double>> records;
-  for (int i = 1; i < f.count(); ++i)
-    if (f.recordSlots()[i] == slot) records.push_back(Coordinates(f.records()[i]));
+  for (const Record& r : Records(figure))
+    if (r.slot == slot) records.push_back(r.v);
   return records;
 }
 

@@ -92,6 +92,8 @@ TEST_F(ButtBranchTest, HopperWithARoundEnd) {
   auto flanges = RecordsOfSlot(fig(), figure::kFlangeLine);
   EXPECT_TRUE(Near(flanges[0], {-150, 400, 150, 400}));  // a round end stands out nowhere
   EXPECT_EQ(RecordsOfSlot(fig(), figure::kAngleLine).size(), 1u);
+  EXPECT_TRUE(test::OpenEnds(fig(), {figure::kDuct}, {figure::kFlangeLine}).empty())
+      << test::Describe(test::OpenEnds(fig(), {figure::kDuct}, {figure::kFlangeLine}));
 }
 
 TEST_F(ButtBranchTest, FlipAndTheCornerAsReferencePoint) {

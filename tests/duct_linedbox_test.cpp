@@ -79,6 +79,7 @@ TEST_F(LinedBoxTest, ReferencePoints) {
   for (const auto& [button, top] : expected) {
     user->Click(Id(button));
     EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[0], top)) << button;
+    EXPECT_TRUE(test::OpenEnds(fig(), {figure::kDuct}).empty()) << button;
   }
 }
 
