@@ -104,8 +104,9 @@ std::optional<double> SPipe::ShortestLength() const {
   return std::trunc(Value(kEndLength) + Value(kStartLength) + between);
 }
 
-// The bends cannot meet when the offset exceeds twice their reach: nothing
-// is changed then, so that no impossible length reaches the drawing.
+// The bends cannot meet when the offset is negative or exceeds twice their
+// reach 2R + W: nothing is changed then, so that no impossible length
+// reaches the drawing.
 void SPipe::ComputeShortest() {
   auto shortest = ShortestLength();
   if (!shortest) {
