@@ -59,15 +59,6 @@ TEST_F(LinedBoxTest, TheHatchingCrossesTheWholeBox) {
   EXPECT_TRUE(Near(lining[3], {-200, -200, -200, 200}));
 }
 
-TEST_F(LinedBoxTest, TheHatchingKeepsItsDirectionWhateverTheRotationAndMirror) {
-  Box("600", "400", "25");
-  user->Type(Id(LinedBox::kAngle), "30");
-  user->Click("左右反転");
-  auto hatching = RecordsOfSlot(fig(), figure::kHatching);
-  ASSERT_GT(hatching.size(), 5u);
-  for (const auto& line : hatching) EXPECT_NEAR((line[3] - line[1]) / (line[2] - line[0]), 1.0, 1e-3);
-}
-
 TEST_F(LinedBoxTest, ReferencePoints) {
   Box("400", "300", "50");
   const std::pair<int, std::vector<double>> expected[] = {
