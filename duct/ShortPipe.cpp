@@ -141,9 +141,7 @@ void ShortPipe::Build() {
   const double l = Length(), wa = Value(kStartWidth) / 2, p1 = Value(kEndLeft), p2 = Value(kEndRight);
   const double e = Value(kStraight), a = common().angleWidth, fl = common().flange;
   const bool round = form().Checked(kRoundEnd);
-  double rotation = angle() + 270;
-  if (rotation > 360) rotation -= 360;
-  placement().angle = rotation;
+  placement().angle = AlongYAngle(angle());
   if (form().Checked(kStartCorner)) placement().offsetX = wa;
   if (form().Checked(kEndCentre) || form().Checked(kEndCorner)) placement().offsetY = -l;
   if (form().Checked(kEndCorner)) placement().offsetX = p2;
