@@ -4,6 +4,7 @@
 #include "duct/AnemoUnineck.h"
 #include "duct/Damper.h"
 #include "duct/GrilleBox.h"
+#include "duct/StraightDuct.h"
 
 namespace app {
 namespace {
@@ -44,7 +45,7 @@ const std::vector<Command>& DuctCommands() {
       {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, nullptr},
       {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},
       {1117, "ダンパー", "ダンパー", F, "ダンパー作図", 21, &Open<duct::Damper>},
-      {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, nullptr},
+      {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, &Open<duct::StraightDuct>},
   };
   return commands;
 }
