@@ -6,6 +6,12 @@
 #include "duct/FlexDuct.h"
 #include "duct/GrilleBox.h"
 #include "duct/StraightDuct.h"
+#include "piping/CatalogueDialog.h"
+#include "piping/FittingAttributeDialog.h"
+#include "piping/PipeLineAttributeDialog.h"
+#include "piping/PipeLineDialog.h"
+#include "takeoff/ResultsDialog.h"
+#include "takeoff/TakeoffSettingsDialog.h"
 
 namespace app {
 namespace {
@@ -17,12 +23,12 @@ const std::nullopt_t none = std::nullopt;
 
 const std::vector<Command>& PipeCommands() {
   static const std::vector<Command> commands = {
-      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, nullptr},
-      {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, nullptr},
-      {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, nullptr},
-      {1204, "属性設定", none, F, "線属性設定", 16, nullptr},
-      {1205, "集計", none, F, "積算結果表", 26, nullptr},
-      {1206, "初期設定", none, F, "積算設定", 27, nullptr},
+      {1201, "継手・部材選択", "継手配置", F, "配置部材選択メニュー ", 0, &Open<piping::CatalogueDialog>},
+      {1202, "属性設定", none, F, "配管継手・部材属性設定", 2, &Open<piping::FittingAttributeDialog>},
+      {1203, "サイズ選択", "配管線作図", BatchMode::PipeLine, "配管線作図", none, &Open<piping::PipeLineDialog>},
+      {1204, "属性設定", none, F, "線属性設定", 16, &Open<piping::PipeLineAttributeDialog>},
+      {1205, "集計", none, F, "積算結果表", 26, &Open<takeoff::ResultsDialog>},
+      {1206, "初期設定", none, F, "積算設定", 27, &Open<takeoff::TakeoffSettingsDialog>},
   };
   return commands;
 }
