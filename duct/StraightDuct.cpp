@@ -72,12 +72,13 @@ std::vector<SettingLine> Settings() {
           CheckLine(S::kFixed45)};
 }
 
-// A piece of duct with a joint in the middle, in the style's way of drawing
-// joints: 1 the joint line standing out beyond the sides, 2 with an angle
-// line on each side of it, 3 the flanges' outline.
+// A piece of duct with a flange in the middle and, dash-dot between two
+// small circles, where the picked start and end points lie in the style:
+// 1 on the upper side (the duct to the right of the points given in order),
+// 2 on the centre line, 3 on the lower side.
 void DrawStylePicture(ui::Canvas& c, int style, ui::Rect r) {
-  const int left = r.x + 10, right = r.right() - 10, mid = r.x + r.width / 2;
-  const int top = r.y + r.height / 3, bottom = r.bottom() - r.height / 3, out = r.height / 6, angle = 7;
+  const int left = r.x + 14, right = r.right() - 14, mid = r.x + r.width / 2;
+  const int top = r.y + r.height / 3, bottom = r.bottom() - r.height / 3, out = r.height / 6, angle = 6;
   auto line = [&](int x1, int y1, int x2, int y2) {
     c.MoveTo(x1, y1);
     c.LineTo(x2, y2);
@@ -86,18 +87,14 @@ void DrawStylePicture(ui::Canvas& c, int style, ui::Rect r) {
   line(left, top, right, top);
   line(left, bottom, right, bottom);
   line(mid, top - out, mid, bottom + out);
-  if (style >= 2) {
-    line(mid - angle, top, mid - angle, bottom);
-    line(mid + angle, top, mid + angle, bottom);
-  }
-  if (style == 3) {
-    line(mid - angle, top - out, mid + angle, top - out);
-    line(mid - angle, bottom + out, mid + angle, bottom + out);
-    line(mid - angle, top - out, mid - angle, top);
-    line(mid + angle, top - out, mid + angle, top);
-    line(mid - angle, bottom, mid - angle, bottom + out);
-    line(mid + angle, bottom, mid + angle, bottom + out);
-  }
+  for (int x : {mid - angle, mid + angle}) line(x, top - out, x, bottom + out);
+  line(mid - angle, top - out, mid + angle, top - out);
+  line(mid - angle, bottom + out, mid + angle, bottom + out);
+  const int points = style == 1 ? top : style == 2 ? (top + bottom) / 2 : bottom;
+  c.SetPen(figure::kDashDotColour, ui::PenStyle::DashDot);
+  line(left, points, right, points);
+  c.SetPen(figure::kDashDotColour);
+  for (int x : {left, right}) c.Arc({x - 3, points - 3, 6, 6}, x + 3, points, x + 3, points);
 }
 
 }  // namespace

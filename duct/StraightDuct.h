@@ -18,7 +18,7 @@ class StraightDuct : public FittingDialog {
     kAngleOut = 1003,     // "アングル出": beyond the duct side
     kPitch = 1004,
     kSizeList = 1005,
-    kStyle1 = 1011,         // 1011..1013: the duct styles, top to bottom
+    kStyle1 = 1011,         // 1011..1013: where the picked points lie: upper side, centre, lower side
     kStylePicture1 = 1014,  // 1014..1016: their pictures
     kDuctLinesOnly = 1021,
     kFlangesOnly = 1022,

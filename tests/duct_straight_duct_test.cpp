@@ -62,7 +62,7 @@ TEST_F(StraightDuctTest, AnEndNotToBeDrawnIsGreyedInTheSketch) {
   EXPECT_EQ(GreyedLines(), 0);
   user->Click(Id(StraightDuct::kRightEnd));
   const int right = GreyedLines();
-  EXPECT_EQ(right, 4);  // the right end's two side pieces, its flange and its angle line
+  EXPECT_EQ(right, 6);  // the right end's two side pieces and its flange's outline
   user->Click(Id(StraightDuct::kLeftEnd));
   EXPECT_EQ(GreyedLines(), 2 * right);
 }
