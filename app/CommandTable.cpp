@@ -2,10 +2,18 @@
 
 #include "duct/AnemoBox.h"
 #include "duct/AnemoUnineck.h"
+#include "duct/ButtBranch.h"
 #include "duct/Damper.h"
 #include "duct/FlexDuct.h"
+#include "duct/GeneralElbow.h"
 #include "duct/GrilleBox.h"
+#include "duct/LinedBox.h"
+#include "duct/SPipe.h"
+#include "duct/ShortPipe.h"
+#include "duct/SilencerElbow.h"
 #include "duct/StraightDuct.h"
+#include "duct/ThreeWayBranch.h"
+#include "duct/TwoWayBranch.h"
 #include "piping/CatalogueDialog.h"
 #include "piping/FittingAttributeDialog.h"
 #include "piping/PipeLineAttributeDialog.h"
@@ -35,16 +43,16 @@ const std::vector<Command>& PipeCommands() {
 
 const std::vector<Command>& DuctCommands() {
   static const std::vector<Command> commands = {
-      {1101, "割込分岐：三方向　　　　", "割込分岐：三方向", F, "割込分岐：三方向", 2, nullptr},
-      {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, nullptr},
-      {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, nullptr},
-      {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, nullptr},
+      {1101, "割込分岐：三方向　　　　", "割込分岐：三方向", F, "割込分岐：三方向", 2, &Open<duct::ThreeWayBranch>},
+      {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, &Open<duct::TwoWayBranch>},
+      {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, &Open<duct::GeneralElbow>},
+      {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, &Open<duct::SilencerElbow>},
       {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, nullptr},
       {1106, "エルボ上下：連続", none, F, "エルボ上下：連続", 24, nullptr},
-      {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, nullptr},
-      {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
-      {1109, "S字管", "S字管", F, "S字管", 8, nullptr},
-      {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, nullptr},
+      {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, &Open<duct::ButtBranch>},
+      {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, &Open<duct::ShortPipe>},
+      {1109, "S字管", "S字管", F, "S字管", 8, &Open<duct::SPipe>},
+      {1110, "内貼り付ボックス", "内貼り付ボックス", F, "内貼り付ボックス", 9, &Open<duct::LinedBox>},
       {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, &Open<duct::AnemoUnineck>},
       {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, &Open<duct::AnemoBox>},
       {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},

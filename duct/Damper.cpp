@@ -1,6 +1,5 @@
 #include "duct/Damper.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "duct/FittingLayout.h"

@@ -10,7 +10,14 @@ namespace duct {
 
 SettingLine TextLine(int id) { return SettingLine{SettingLine::kText, id, {}}; }
 SettingLine CheckLine(int id) { return SettingLine{SettingLine::kCheck, id, {}}; }
-SettingLine ChoiceLine(std::vector<int> buttons) { return SettingLine{SettingLine::kChoice, ui::kNoId, std::move(buttons)}; }
+SettingLine ChoiceLine(std::vector<int> buttons, int first) {
+  return SettingLine{SettingLine::kChoice, ui::kNoId, std::move(buttons), first};
+}
+
+double AlongYAngle(double angle) {
+  double turned = angle + 270;
+  return turned > 360 ? turned - 360 : turned;
+}
 
 FittingDialog::FittingDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings)
     : DialogHandler(env, std::move(layout)), setup_(std::move(setup)), settings_(std::move(settings)) {}
@@ -39,9 +46,10 @@ void FittingDialog::LoadSettings(const std::string& file, const std::vector<Sett
         if (value == "1" || value == "0") form().SetChecked(setting.id, value == "1");
         break;
       case SettingLine::kChoice: {
-        int choice = ui::ToInt(value);
-        if (std::to_string(choice) == value && choice >= 1 && choice <= static_cast<int>(setting.choices.size()))
-          form().SetChecked(setting.choices[choice - 1], true);
+        int choice = ui::ToInt(value) - setting.first;
+        if (std::to_string(choice + setting.first) == value && choice >= 0 &&
+            choice < static_cast<int>(setting.choices.size()))
+          form().SetChecked(setting.choices[choice], true);
         break;
       }
     }
@@ -67,7 +75,7 @@ std::vector<std::string> FittingDialog::SettingsLines(const std::vector<SettingL
       case SettingLine::kChoice: {
         std::string value;
         for (size_t b = 0; b < setting.choices.size(); ++b)
-          if (form().Checked(setting.choices[b])) value = std::to_string(b + 1);
+          if (form().Checked(setting.choices[b])) value = std::to_string(static_cast<int>(b) + setting.first);
         lines.push_back(value);
         break;
       }

@@ -47,16 +47,22 @@ struct FittingSetup {
 };
 
 // One line of a command's settings file: a control's text, a check box as
-// "1"/"0", or a radio group as "1", "2" ... for its buttons in order.
+// "1"/"0", or a radio group as "1", "2" ... for its buttons in order (a few
+// files count them from "0").
 struct SettingLine {
   enum Kind { kText, kCheck, kChoice };
   Kind kind;
   int id = ui::kNoId;
   std::vector<int> choices;
+  int first = 1;  // the value of the first button
 };
 SettingLine TextLine(int id);
 SettingLine CheckLine(int id);
-SettingLine ChoiceLine(std::vector<int> buttons);
+SettingLine ChoiceLine(std::vector<int> buttons, int first = 1);
+
+// The placement angle of a fitting built along +y, so that at the angle 0 it
+// points along +x: angle + 270°, less 360° when the sum exceeds 360°.
+double AlongYAngle(double angle);
 
 class FittingDialog : public ui::DialogHandler {
  public:
