@@ -4,6 +4,7 @@
 
 #include "duct/FittingLayout.h"
 #include "figure/Preview.h"
+#include "figure/RotationButtons.h"
 #include "settings/Paths.h"
 
 namespace duct {
@@ -22,16 +23,9 @@ using D = Damper;
 const char* const kKindNames[] = {"VD", "MD", "CD", "FD", "FD+"};
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.update = D::kUpdate;
-  ids.angle = D::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = D::kRotation0 + i;
-  ids.mirror = D::kMirror;
-  ids.currentLayer = D::kCurrentLayer;
-  ids.anchor = D::kAnchor;
-  ids.preview = D::kPreview;
-  ids.status = D::kStatus;
-  return ids;
+  return {.update = D::kUpdate, .angle = D::kAngle, .rotation = figure::RotationIds(D::kRotation0),
+          .mirror = D::kMirror, .currentLayer = D::kCurrentLayer, .anchor = D::kAnchor, .preview = D::kPreview,
+          .status = D::kStatus};
 }
 
 ui::Layout MakeLayout() {

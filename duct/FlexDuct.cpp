@@ -2,6 +2,7 @@
 
 #include "duct/FittingLayout.h"
 #include "figure/Preview.h"
+#include "figure/RotationButtons.h"
 
 namespace duct {
 namespace {
@@ -9,17 +10,9 @@ namespace {
 using F = FlexDuct;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.place = F::kPlace;
-  ids.update = F::kUpdate;
-  ids.angle = F::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = F::kRotation0 + i;
-  ids.mirror = F::kMirror;
-  ids.currentLayer = F::kCurrentLayer;
-  ids.anchor = F::kAnchor;
-  ids.preview = F::kPreview;
-  ids.status = F::kStatus;
-  return ids;
+  return {.place = F::kPlace, .update = F::kUpdate, .angle = F::kAngle, .rotation = figure::RotationIds(F::kRotation0),
+          .mirror = F::kMirror, .currentLayer = F::kCurrentLayer, .anchor = F::kAnchor, .preview = F::kPreview,
+          .status = F::kStatus};
 }
 
 ui::Layout MakeLayout() {
@@ -68,11 +61,20 @@ ui::Layout MakeLayout() {
 }
 
 std::vector<SettingLine> Settings() {
-  return {TextLine(F::kDiameter),  TextLine(F::kLength),       TextLine(F::kRatio),
-          TextLine(F::kMetalPitch), TextLine(F::kOffset),      TextLine(F::kTheta),
-          ChoiceLine({F::kMetal, F::kInsulated}),               ChoiceLine({F::kLShape, F::kSShape}),
-          CheckLine(F::kBellows),  CheckLine(F::kStartCentre), TextLine(F::kDistance),
-          TextLine(F::kInsulatedPitch), TextLine(F::kAngle),   CheckLine(F::kCurrentLayer),
+  return {TextLine(F::kDiameter),
+          TextLine(F::kLength),
+          TextLine(F::kRatio),
+          TextLine(F::kMetalPitch),
+          TextLine(F::kOffset),
+          TextLine(F::kTheta),
+          ChoiceLine({F::kMetal, F::kInsulated}),
+          ChoiceLine({F::kLShape, F::kSShape}),
+          CheckLine(F::kBellows),
+          ChoiceLine({F::kStartSide, F::kStartCentre}, 0),  // "0" on the duct side, "1" on the centre line
+          TextLine(F::kDistance),
+          TextLine(F::kInsulatedPitch),
+          TextLine(F::kAngle),
+          CheckLine(F::kCurrentLayer),
           CheckLine(F::kMirror)};
 }
 
@@ -107,8 +109,6 @@ void FlexDuct::Build() {
   form().SetEnabled(kTheta, !sShape);
   form().SetEnabled(kOffset, sShape);
   form().SetText(kDiameterLabel, form().Text(kDiameter));
-  // The settings line keeps "1" for the centre line and "0" for the side.
-  if (!form().Checked(kStartCentre)) form().SetChecked(kStartSide, true);
   const bool insulated = form().Checked(kInsulated);
   const FlexInput input{Value(kDiameter), Value(kLength),   Value(kRatio),
                         Value(kTheta),    Value(kDistance), Value(kOffset),

@@ -16,13 +16,9 @@ constexpr int kLeftEndGroup = 2;
 constexpr int kRightEndGroup = 3;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.update = S::kUpdate;
-  ids.currentLayer = S::kCurrentLayer;
-  ids.anchor = S::kPreview;  // the sketch is drawn from the preview frame's corner
-  ids.preview = S::kPreview;
-  ids.status = S::kStatus;
-  return ids;
+  return {.update = S::kUpdate, .currentLayer = S::kCurrentLayer,
+          .anchor = S::kPreview,  // the sketch is drawn from the preview frame's corner
+          .preview = S::kPreview, .status = S::kStatus};
 }
 
 ui::Layout MakeLayout() {
