@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "duct/Damper.h"
+#include "tests/FigureOutline.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
@@ -16,14 +15,7 @@ namespace {
 std::string Id(int id) { return std::to_string(id); }
 
 bool HasLine(const figure::Figure& f, double x1, double y1, double x2, double y2) {
-  for (int i = 1; i < f.count(); ++i) {
-    const std::string& r = f.records()[i];
-    auto v = [&](int k) { return ToReal(GetListField(r, k, ',')); };
-    if (GetListField(r, 1, ',') == "1" && std::abs(v(4) - x1) < 1e-6 && std::abs(v(5) - y1) < 1e-6 &&
-        std::abs(v(6) - x2) < 1e-6 && std::abs(v(7) - y2) < 1e-6)
-      return true;
-  }
-  return false;
+  return test::CountLines(f, x1, y1, x2, y2) > 0;
 }
 
 class DamperTest : public ::testing::Test {

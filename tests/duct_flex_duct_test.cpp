@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "duct/FlexDuct.h"
+#include "tests/FigureOutline.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
@@ -208,6 +209,30 @@ TEST(FlexDuctShape, InsulatedJacketAndItsChecks) {
   EXPECT_EQ(Refusal(in), "Ａが適正ではありません。");
   in.insulated = false;
   EXPECT_FALSE(Build(in).refusal);
+}
+
+TEST(FlexDuctShape, EveryConstructionIsOneClosedOutline) {
+  struct Case {
+    const char* name;
+    bool sShape;
+    double distance, offset;
+  };
+  for (const Case& c : {Case{"bend", false, 1000, 0}, Case{"reducing", false, 350, 0}, Case{"S", true, 0, 400},
+                        Case{"S with a straight", true, 0, 900}, Case{"slanted", true, 0, 80}}) {
+    for (bool insulated : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (insulated ? " insulated" : " metal"));
+      FlexInput in = Example();
+      in.length = 3000;
+      in.sShape = c.sShape;
+      in.distance = c.distance;
+      in.offset = c.offset;
+      in.insulated = insulated;
+      Built b = Build(in);
+      ASSERT_FALSE(b.refusal);
+      std::vector<figure::Vec> open = test::OpenEnds(b.figure, {figure::kDuct});
+      EXPECT_TRUE(open.empty()) << test::Describe(open);
+    }
+  }
 }
 
 TEST(FlexDuctShape, AZeroPitchIsRefusedInsteadOfDrawingForEver) {
