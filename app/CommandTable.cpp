@@ -3,12 +3,15 @@
 #include "duct/AnemoBox.h"
 #include "duct/AnemoUnineck.h"
 #include "duct/ButtBranch.h"
+#include "duct/Damper.h"
+#include "duct/FlexDuct.h"
 #include "duct/GeneralElbow.h"
 #include "duct/GrilleBox.h"
 #include "duct/LinedBox.h"
 #include "duct/SPipe.h"
 #include "duct/ShortPipe.h"
 #include "duct/SilencerElbow.h"
+#include "duct/StraightDuct.h"
 #include "duct/ThreeWayBranch.h"
 #include "duct/TwoWayBranch.h"
 #include "piping/CatalogueDialog.h"
@@ -53,11 +56,11 @@ const std::vector<Command>& DuctCommands() {
       {1111, "アネモ+ユニネック", "アネモ+ユニネック", F, "アネモ+ユニネック", 11, &Open<duct::AnemoUnineck>},
       {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, &Open<duct::AnemoBox>},
       {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},
-      {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, nullptr},
+      {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, &Open<duct::FlexDuct>},
       {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, nullptr},
       {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},
-      {1117, "ダンパー", "ダンパー", F, "ダンパー作図", 21, nullptr},
-      {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, nullptr},
+      {1117, "ダンパー", "ダンパー", F, "ダンパー作図", 21, &Open<duct::Damper>},
+      {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, &Open<duct::StraightDuct>},
   };
   return commands;
 }

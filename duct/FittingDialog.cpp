@@ -27,16 +27,16 @@ void FittingDialog::OnInit() {
   form().SetColours(ids().status, ui::Rgb{50, 50, 255}, ui::Rgb{192, 192, 192});
   SetStatus(setup_.openingStatus);
   figure_.SetSlots(settings::ReadSlotTable(drive()));
-  common_ = settings::ReadCommonLengths(drive(), setup_.commonLines);
+  if (setup_.commonLines > 0) common_ = settings::ReadCommonLengths(drive(), setup_.commonLines);
   FillLists();
-  LoadSettings();
+  LoadSettings(setup_.settingsFile, settings_);
   Rebuild();
 }
 
-void FittingDialog::LoadSettings() {
-  std::vector<std::string> lines = drive().ReadLines(settings::SetFile(setup_.settingsFile));
-  for (size_t i = 0; i < settings_.size(); ++i) {
-    const SettingLine& setting = settings_[i];
+void FittingDialog::LoadSettings(const std::string& file, const std::vector<SettingLine>& settings) {
+  std::vector<std::string> lines = drive().ReadLines(settings::SetFile(file));
+  for (size_t i = 0; i < settings.size(); ++i) {
+    const SettingLine& setting = settings[i];
     const std::string& value = ui::LineAt(lines, static_cast<int>(i) + 1);
     switch (setting.kind) {
       case SettingLine::kText:
@@ -54,14 +54,17 @@ void FittingDialog::LoadSettings() {
       }
     }
   }
+  if (ids().angle == ui::kNoId) return;
   angle_ = Value(ids().angle);
   int button = figure::RotationIndex(angle_);
   if (button >= 0 && ids().rotation[button] != ui::kNoId) form().SetChecked(ids().rotation[button], true);
 }
 
-std::vector<std::string> FittingDialog::SettingsLines() const {
+std::vector<std::string> FittingDialog::SettingsLines() const { return SettingsLines(settings_); }
+
+std::vector<std::string> FittingDialog::SettingsLines(const std::vector<SettingLine>& settings) const {
   std::vector<std::string> lines;
-  for (const SettingLine& setting : settings_) {
+  for (const SettingLine& setting : settings) {
     switch (setting.kind) {
       case SettingLine::kText:
         lines.push_back(form().Text(setting.id));
@@ -128,11 +131,17 @@ void FittingDialog::Place() {
     Message(figure::InvalidFigure().what(), "入力確認");
     return;
   }
-  figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer));
+  WriteDrawing();
+  SaveSettings();
+  SetStatus(kStatusPlaced);
+}
+
+void FittingDialog::WriteDrawing() { figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer)); }
+
+void FittingDialog::SaveSettings() {
   std::vector<std::string> lines = SettingsLines();
   drive().WriteLines(settings::SetFile(setup_.settingsFile), lines);
   if (auto prefix = DrawNamePrefix()) settings::WriteDrawName(drive(), *prefix, lines, common_);
-  SetStatus(kStatusPlaced);
 }
 
 void FittingDialog::OnPaint(ui::Canvas& canvas) {
