@@ -18,12 +18,15 @@ void Play(const test::JwTestDrive& t, const std::vector<std::string>& script) {
 }  // namespace
 
 // Both roads of the system, from the panel to the drawing and back to the
-// tally: a square-duct fitting, a catalogue fitting with take-off
+// tally: a general elbow and an air terminal, a catalogue fitting with take-off
 // information and a pipe line are prepared on the panel and placed by the
 // stand-in for Jw_cad; the take-off batch extracts the markers, and
 // "集計開始" counts the fitting and sums the pipe metres.
 TEST(Road, FromThePanelToTheDrawingAndBackToTheTally) {
   test::JwTestDrive t;
+  Play(t, test::ScriptFile("general_elbow.play"));
+  jw::HostReport elbow = t.Run(test::kFigureBatch, {{-1500, 1500}});
+  EXPECT_GT(elbow.added, 10u);
   Play(t, test::ScriptFile("anemo_box.play"));
   EXPECT_GT(t.Run(test::kFigureBatch, {{1200, 800}}).added, 4u);
 
