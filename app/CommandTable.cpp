@@ -2,6 +2,7 @@
 
 #include "duct/AnemoBox.h"
 #include "duct/AnemoUnineck.h"
+#include "duct/ElbowUpDown.h"
 #include "duct/GrilleBox.h"
 
 namespace app {
@@ -30,7 +31,7 @@ const std::vector<Command>& DuctCommands() {
       {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, nullptr},
       {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, nullptr},
       {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, nullptr},
-      {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, nullptr},
+      {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, &Open<duct::ElbowUpDown>},
       {1106, "エルボ上下：連続", none, F, "エルボ上下：連続", 24, nullptr},
       {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, nullptr},
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
