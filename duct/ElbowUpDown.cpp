@@ -131,7 +131,7 @@ void EndSides(Figure& f, const Elbow& e) {
 void EndFlange(Figure& f, const Elbow& e) { Draw(f, kEndFlange, {e.xe, e.b + e.f}, {e.xe, -e.a - e.f}); }
 
 void AngleLine(Figure& f, const Elbow& e) {
-  if (e.aw != 0) Draw(f, kAngle, {e.xe - e.aw, e.b}, {e.xe - e.aw, -e.a});
+  if (e.aw != 0) Draw(f, kAngleLine, {e.xe - e.aw, e.b}, {e.xe - e.aw, -e.a});
 }
 
 void SectionSymbol(Figure& f, const Elbow& e, int symbol, Look look) {

@@ -19,7 +19,7 @@ struct Look {
 inline constexpr Look kBody{figure::kSolid, figure::kDuct};
 inline constexpr Look kHidden{figure::kDotted, figure::kHiddenLine};
 inline constexpr Look kEndFlange{figure::kSolid, figure::kFlangeLine};
-inline constexpr Look kAngle{figure::kSolid, figure::kAngleLine};
+inline constexpr Look kAngleLine{figure::kSolid, figure::kAngleLine};
 
 void Draw(figure::Figure& figure, Look look, figure::Vec from, figure::Vec to);
 
