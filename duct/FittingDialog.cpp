@@ -123,7 +123,12 @@ void FittingDialog::Place() {
   figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer));
   std::vector<std::string> lines = SettingsLines();
   drive().WriteLines(settings::SetFile(setup_.settingsFile), lines);
-  if (auto prefix = DrawNamePrefix()) settings::WriteDrawName(drive(), *prefix, lines, common_);
+  if (auto prefix = DrawNamePrefix()) {
+    std::vector<std::string> values = lines;
+    if (setup_.drawNameLines > 0 && values.size() > static_cast<size_t>(setup_.drawNameLines))
+      values.resize(setup_.drawNameLines);
+    settings::WriteDrawName(drive(), *prefix, values, common_);
+  }
   SetStatus(kStatusPlaced);
 }
 
