@@ -3,6 +3,7 @@
 #include "duct/AnemoBox.h"
 #include "duct/AnemoUnineck.h"
 #include "duct/DiagonalDuct.h"
+#include "duct/DuctUpDown.h"
 #include "duct/ElbowUpDown.h"
 #include "duct/GrilleBox.h"
 
@@ -43,7 +44,7 @@ const std::vector<Command>& DuctCommands() {
       {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},
       {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, nullptr},
       {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, &Open<duct::DiagonalDuct>},
-      {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},
+      {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, &Open<duct::DuctUpDown>},
       {1117, "ダンパー", "ダンパー", F, "ダンパー作図", 21, nullptr},
       {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, nullptr},
   };
