@@ -5,6 +5,7 @@
 #include "duct/DiagonalDuct.h"
 #include "duct/DuctUpDown.h"
 #include "duct/ElbowUpDown.h"
+#include "duct/ElbowUpDownRun.h"
 #include "duct/GrilleBox.h"
 
 namespace app {
@@ -34,7 +35,7 @@ const std::vector<Command>& DuctCommands() {
       {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, nullptr},
       {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, nullptr},
       {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, &Open<duct::ElbowUpDown>},
-      {1106, "エルボ上下：連続", none, F, "エルボ上下：連続", 24, nullptr},
+      {1106, "エルボ上下：連続", "エルボ上下：連続", F, "エルボ上下：連続", 24, &Open<duct::ElbowUpDownRun>},
       {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, nullptr},
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, nullptr},
       {1109, "S字管", "S字管", F, "S字管", 8, nullptr},
