@@ -4,7 +4,6 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
-#include "ui/Text.h"
 
 namespace duct {
 namespace {
@@ -174,7 +173,6 @@ void DiagonalDuct::FindSlope() {
       gap = d;
     }
   }
-  form().SetText(kTotal, ui::FormatWhole(RoundToTen(total)));
   form().SetText(kSlope, FormatTenth(slope));
 }
 

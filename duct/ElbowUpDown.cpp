@@ -4,7 +4,6 @@
 #include <array>
 
 #include "duct/FittingLayout.h"
-#include "duct/SectionIcons.h"
 #include "duct/VerticalOffset.h"
 
 namespace duct {
@@ -216,7 +215,7 @@ ElbowUpDown::ElbowUpDown(ui::Env env)
                     Settings()) {}
 
 void ElbowUpDown::OnInit() {
-  for (int i = 0; i < 3; ++i) form().SetIcon(kSymbol1 + i, SectionSymbolIcon(i + 1));
+  SetSectionIcons(form(), kSymbol1);
   FittingDialog::OnInit();
   SetStatus(kStatusSet);
 }
@@ -258,17 +257,11 @@ void ElbowUpDown::ApplyRunLength() {
   writing_ = false;
 }
 
-int ElbowUpDown::Symbol() const {
-  for (int i = 0; i < 3; ++i)
-    if (form().Checked(kSymbol1 + i)) return i + 1;
-  return 0;
-}
-
 double ElbowUpDown::PreviewScale() const { return FitPreviewScale(figure(), form().PixelRect(kPreview)); }
 
 std::optional<std::string> ElbowUpDown::DrawNamePrefix() const {
   static const char* prefixes[] = {"Z_", "EU_", "ES_", "ED_"};
-  return prefixes[Symbol()];
+  return prefixes[CheckedSymbol(form(), kSymbol1)];
 }
 
 void ElbowUpDown::Build() {
@@ -289,8 +282,9 @@ void ElbowUpDown::Build() {
   if (form().Checked(kAtFarA)) PlaceAt(placement(), {-e.d2, -e.s});
   if (form().Checked(kAtNearA)) PlaceAt(placement(), {e.d2, -e.s});
   fig().SetFrame(e.xe + common().frameMargin, e.s, e.d2, e.s);
-  if (up) BuildUp(fig(), e, Symbol());
-  else BuildDown(fig(), e, Symbol());
+  const int symbol = CheckedSymbol(form(), kSymbol1);
+  if (up) BuildUp(fig(), e, symbol);
+  else BuildDown(fig(), e, symbol);
 }
 
 }  // namespace duct

@@ -58,7 +58,6 @@ class ElbowUpDown : public FittingDialog {
 
  private:
   void ApplyRunLength();
-  int Symbol() const;  // the checked section symbol 1..3, or 0
 
   int activeHalf_ = ui::kNoId;
   bool writing_ = false;  // the dialog itself is writing the run length

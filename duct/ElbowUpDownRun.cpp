@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "duct/FittingLayout.h"
-#include "duct/SectionIcons.h"
 #include "duct/VerticalOffset.h"
 
 namespace duct {
@@ -248,10 +247,45 @@ void StraightLower(Figure& f, const Sizes& z) {
   UpstreamSide(f, j, -hw, -z.b2, -rx - fl);
 }
 
-// The L-shape's downstream sides, placed by the alignment.
+// How the L-shape aligns the riser and the downstream duct with the
+// upstream duct: on its outer side, its centre line or its inner side.
+enum class Align { kOuter, kCentre, kInner };
+
 struct Across {
   double top, bottom;
 };
+
+// The L upper construction's downstream sides.
+Across LDownstream(const Sizes& z, Align align) {
+  if (align == Align::kOuter) return {z.hl / 2, z.hl / 2 - z.w2};
+  if (align == Align::kInner) return {-z.hl / 2 + z.w2, -z.hl / 2};
+  return {z.w2 / 2, -z.w2 / 2};
+}
+
+// How far the L lower construction's riser moves along x.
+double LRiserShift(const Sizes& z, Align align) {
+  if (align == Align::kOuter) return -z.wl / 2 + z.h2 / 2;
+  if (align == Align::kInner) return z.wl / 2 - z.h2 / 2;
+  return 0;
+}
+
+// The riser of a construction and the lengths it shows on the sketch
+// (upstream run of the L-shape, of the straight shape, downstream run,
+// riser; none where the sketch shows "-").
+struct Plan {
+  std::array<std::optional<double>, 4> lengths;
+  Riser riser;
+};
+
+Plan PlanOf(const Sizes& z, bool straight, bool upper, Align align) {
+  constexpr std::optional<double> none;
+  if (straight && upper)
+    return {{none, z.e + z.h1 / 2, z.e + z.h2 / 2, z.h1}, {-z.h1 / 2, z.h1 / 2, -z.w1 / 2, z.w1 / 2}};
+  if (straight) return {{none, z.e + z.h2 / 2, z.e + z.h2 / 2, z.h2}, {-z.h2 / 2, z.h2 / 2, -z.b2, z.a2}};
+  if (upper) return {{z.e + z.hl / 2, none, z.e + z.wl / 2, none}, {-z.wl / 2, z.wl / 2, -z.hl / 2, z.hl / 2}};
+  const double shift = LRiserShift(z, align);
+  return {{z.e + z.w2 / 2, none, z.e + z.h2 / 2, z.h2}, {shift - z.h2 / 2, shift + z.h2 / 2, -z.w2 / 2, z.w2 / 2}};
+}
 
 void LUpper(Figure& f, const Sizes& z, const Across& down) {
   const double rx = z.wl / 2, ry = z.hl / 2, fl = z.f, start = z.wl, end = z.e + z.wl, up = -(z.e + z.hl);
@@ -294,7 +328,7 @@ ElbowUpDownRun::ElbowUpDownRun(ui::Env env)
                     FittingSetup{"Jyoge2.tec", "Jyoge2.ini", {7.5, 150, 70}, 3, kStatusSet, Ids()}, Settings()) {}
 
 void ElbowUpDownRun::OnInit() {
-  for (int i = 0; i < 3; ++i) form().SetIcon(kSymbol1 + i, SectionSymbolIcon(i + 1));
+  SetSectionIcons(form(), kSymbol1);
   FittingDialog::OnInit();
   SetStatus(kStatusSet);
 }
@@ -353,35 +387,15 @@ void ElbowUpDownRun::Build() {
   if (!straight && !form().Checked(kLShape)) return;
   EnableShape(straight);
   if (!upper && !form().Checked(kLower)) return;
-  Sizes z{Value(kWidth),     Value(kHeight),     Value(kLWidth),        Value(kLHeight),   Value(kDownWidth),
-          Value(kDownHeight), Value(kHalfA),     Value(kHalfB),         Value(kStraightLength),
-          common().angleWidth, common().flange};
-  // The lengths shown on the sketch ("-" where none) and the riser.
-  constexpr std::optional<double> kNone;
-  std::array<std::optional<double>, 4> lengths;  // kLengthL, kLengthUp, kLengthDown, kLengthRiser
-  Riser riser;
-  Across down{z.w2 / 2, -z.w2 / 2};
-  if (form().Checked(kOuter)) down = {z.hl / 2, z.hl / 2 - z.w2};
-  if (form().Checked(kInner)) down = {-z.hl / 2 + z.w2, -z.hl / 2};
-  double shift = 0;  // of the L lower riser by the alignment
-  if (form().Checked(kOuter)) shift = -z.wl / 2 + z.h2 / 2;
-  if (form().Checked(kInner)) shift = z.wl / 2 - z.h2 / 2;
-  if (straight && upper) {
-    lengths = {kNone, z.e + z.h1 / 2, z.e + z.h2 / 2, z.h1};
-    riser = {-z.h1 / 2, z.h1 / 2, -z.w1 / 2, z.w1 / 2};
-  } else if (straight) {
-    lengths = {kNone, z.e + z.h2 / 2, z.e + z.h2 / 2, z.h2};
-    riser = {-z.h2 / 2, z.h2 / 2, -z.b2, z.a2};
-  } else if (upper) {
-    lengths = {z.e + z.hl / 2, kNone, z.e + z.wl / 2, kNone};
-    riser = {-z.wl / 2, z.wl / 2, -z.hl / 2, z.hl / 2};
-  } else {
-    lengths = {z.e + z.w2 / 2, kNone, z.e + z.h2 / 2, z.h2};
-    riser = {shift - z.h2 / 2, shift + z.h2 / 2, -z.w2 / 2, z.w2 / 2};
-  }
+  const Sizes z{Value(kWidth),  Value(kHeight), Value(kLWidth),         Value(kLHeight),    Value(kDownWidth),
+                Value(kDownHeight), Value(kHalfA), Value(kHalfB), Value(kStraightLength), common().angleWidth,
+                common().flange};
+  const Align align = form().Checked(kOuter) ? Align::kOuter : form().Checked(kInner) ? Align::kInner : Align::kCentre;
+  const Plan plan = PlanOf(z, straight, upper, align);
+  const Riser& riser = plan.riser;
   const std::array labels{kLengthL, kLengthUp, kLengthDown, kLengthRiser};
   for (size_t i = 0; i < labels.size(); ++i) {
-    if (lengths[i]) SetWhole(labels[i], *lengths[i]);
+    if (plan.lengths[i]) SetWhole(labels[i], *plan.lengths[i]);
     else form().SetText(labels[i], "-");
   }
 
@@ -393,12 +407,9 @@ void ElbowUpDownRun::Build() {
   Figure& f = fig();
   if (straight && upper) StraightUpper(f, z);
   else if (straight) StraightLower(f, z);
-  else if (upper) LUpper(f, z, down);
+  else if (upper) LUpper(f, z, LDownstream(z, align));
   else LLower(f, z, riser);
-  int symbol = 0;
-  for (int i = 0; i < 3; ++i)
-    if (form().Checked(kSymbol1 + i)) symbol = i + 1;
-  SectionSymbol(f, riser, symbol);
+  SectionSymbol(f, riser, CheckedSymbol(form(), kSymbol1));
 }
 
 }  // namespace duct

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "duct/SectionIcons.h"
 #include "figure/Preview.h"
 #include "ui/Text.h"
 
@@ -37,6 +38,16 @@ void SplitEvenly(ui::Form& form, const SplitWidth& split) {
 void TakeTheRest(ui::Form& form, const SplitWidth& split, int typed) {
   const int other = typed == split.first ? split.second : split.first;
   form.SetText(other, ui::FormatWhole(ui::ToReal(form.Text(split.width)) - ui::ToReal(form.Text(typed))));
+}
+
+void SetSectionIcons(ui::Form& form, int first) {
+  for (int i = 0; i < 3; ++i) form.SetIcon(first + i, SectionSymbolIcon(i + 1));
+}
+
+int CheckedSymbol(const ui::Form& form, int first) {
+  for (int i = 0; i < 3; ++i)
+    if (form.Checked(first + i)) return i + 1;
+  return 0;
 }
 
 std::string FormatTenth(double value) {

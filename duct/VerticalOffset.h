@@ -1,7 +1,7 @@
 // What the vertical-offset commands share ("エルボ上下：単独", "エルボ上下：連続",
 // "振り上げダクト作図", "ダクトアップダウン"): the looks of their lines, points
 // on a line, the reference point, the width split at the centre line, the
-// numbers they show and the preview scale.
+// section symbol buttons, the numbers they show and the preview scale.
 #pragma once
 
 #include <string>
@@ -40,6 +40,11 @@ struct SplitWidth {
 void SplitEvenly(ui::Form& form, const SplitWidth& split);
 // One part was typed: the other takes the rest of the width.
 void TakeTheRest(ui::Form& form, const SplitWidth& split, int typed);
+
+// The three section-symbol buttons from `first` on: their icons, and the
+// symbol checked (1..3, or 0 for none).
+void SetSectionIcons(ui::Form& form, int first);
+int CheckedSymbol(const ui::Form& form, int first);
 
 // A length or angle as shown: a whole number, or with one decimal when its
 // first decimal is not 0 (907.5 -> "907.5", 910.04 -> "910").

@@ -1,25 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "duct/DuctUpDown.h"
+#include "tests/FigureLines.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
 
 using U = duct::DuctUpDown;
+using test::RecordLines;
 
 namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
 std::string Id(int id) { return std::to_string(id); }
-
-// "style,slot,x1,y1,x2,y2" of record i, coordinates as whole numbers.
-std::string Line(const figure::Figure& f, int i) {
-  const std::string& r = f.records().at(i);
-  std::string line = ui::GetListField(r, 2, ',') + "," + ui::GetListField(r, 3, ',');
-  for (int n = 4; n <= 7; ++n) line += "," + ui::FormatWhole(ui::ToReal(ui::GetListField(r, n, ',')));
-  return line;
-}
 
 class DuctUpDownTest : public ::testing::Test {
  protected:
@@ -50,15 +44,14 @@ TEST_F(DuctUpDownTest, StepAndTotalLength) {
   user.Click("両側");
   EXPECT_EQ(user.Text(Id(U::kStepLength)), "308");  // √(525² − 425²) = 308.2
   EXPECT_EQ(user.Text(Id(U::kTotal)), "1716");
-  const figure::Figure& f = dialog.figure();
-  EXPECT_EQ(Line(f, 1), "1,1,-50,200,0,200");
-  // The far end mirrors the start about the middle: its extension ends at T + M.
-  int farExtension = 0;
-  for (int i = 1; i < f.count(); ++i)
-    if (Line(f, i) == "1,1,1716,200,1766,200") farExtension = i;
-  EXPECT_EQ(farExtension, 13);  // right after the 12 records of the first stepped part
-  EXPECT_EQ(Line(f, f.count() - 2), "1,1,1183,200,533,200");  // the middle part's sides
-  EXPECT_EQ(Line(f, f.count() - 1), "1,1,1183,-200,533,-200");
+  const std::vector<std::string> lines = RecordLines(dialog.figure());
+  ASSERT_EQ(lines.size(), 26u);
+  EXPECT_EQ(lines[0], "1,1,-50,200,0,200");
+  // The far end mirrors the start about the middle, right after the first
+  // stepped part's 12 records: its extension ends at T + M.
+  EXPECT_EQ(lines[12], "1,1,1716,200,1766,200");
+  EXPECT_EQ(lines[24], "1,1,1183,200,533,200");  // the middle part's sides
+  EXPECT_EQ(lines[25], "1,1,1183,-200,533,-200");
   EXPECT_EQ(user.Text(Id(U::kStatus)), "設定後配置実行をクリック");
 }
 
@@ -87,12 +80,12 @@ TEST_F(DuctUpDownTest, GoingUpSwapsSeenAndHiddenBends) {
   user.Type(Id(U::kMiddleWidth), "400");
   user.Click("片側");
   user.Click("下側");
-  EXPECT_EQ(Line(dialog.figure(), 4), "1,1,187,200,187,-200");  // at 0.75·H
-  EXPECT_EQ(Line(dialog.figure(), 7), "2,4,62,200,62,-200");    // at 0.25·H
+  EXPECT_EQ(RecordLines(dialog.figure())[3], "1,1,187,200,187,-200");  // at 0.75·H
+  EXPECT_EQ(RecordLines(dialog.figure())[6], "2,4,62,200,62,-200");    // at 0.25·H
   user.Click("上側");
-  EXPECT_EQ(Line(dialog.figure(), 4), "2,4,187,200,187,-200");
-  EXPECT_EQ(Line(dialog.figure(), 7), "1,1,62,200,62,-200");
-  EXPECT_EQ(Line(dialog.figure(), 9), "2,4,187,200,62,-200");  // the diagonal stays hidden
+  EXPECT_EQ(RecordLines(dialog.figure())[3], "2,4,187,200,187,-200");
+  EXPECT_EQ(RecordLines(dialog.figure())[6], "1,1,62,200,62,-200");
+  EXPECT_EQ(RecordLines(dialog.figure())[8], "2,4,187,200,62,-200");  // the diagonal stays hidden
 }
 
 TEST_F(DuctUpDownTest, ImpossibleInputIsRefusedAndNothingPlaced) {

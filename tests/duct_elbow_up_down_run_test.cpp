@@ -1,27 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "duct/ElbowUpDownRun.h"
+#include "tests/FigureLines.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
 
 using R = duct::ElbowUpDownRun;
+using test::RecordLines;
 
 namespace {
 
 std::string Id(int id) { return std::to_string(id); }
-
-// The records after the frame as "style,slot,x1,y1,x2,y2", coordinates as whole numbers.
-std::vector<std::string> Lines(const figure::Figure& f) {
-  std::vector<std::string> lines;
-  for (int i = 1; i < f.count(); ++i) {
-    const std::string& r = f.records()[i];
-    std::string line = ui::GetListField(r, 2, ',') + "," + ui::GetListField(r, 3, ',');
-    for (int n = 4; n <= 7; ++n) line += "," + ui::FormatWhole(ui::ToReal(ui::GetListField(r, n, ',')));
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 bool Has(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -99,7 +89,7 @@ TEST_F(ElbowUpDownRunTest, UpstreamSizesCarryOverToTheDownstreamDuct) {
 TEST_F(ElbowUpDownRunTest, StraightUpperWithEqualSizes) {
   user->Click(Id(R::kSymbol1));
   Straight("上変形", "400", "300", "400", "300");
-  EXPECT_EQ(Lines(dialog->figure()),
+  EXPECT_EQ(RecordLines(dialog->figure()),
             (std::vector<std::string>{
                 "1,3,-500,225,-500,-225", "1,3,500,225,500,-225",
                 "1,1,-175,225,-175,-225", "1,1,-150,200,-150,-200",
@@ -119,13 +109,13 @@ TEST_F(ElbowUpDownRunTest, StraightUpperWithEqualSizes) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"0", "25", "100", "50"});
   Open();
   Straight("上変形", "400", "300", "400", "300");
-  EXPECT_EQ(Lines(dialog->figure())[4], "1,2,-500,200,-500,-200");
-  EXPECT_EQ(Lines(dialog->figure())[5], "1,2,500,-200,500,200");
+  EXPECT_EQ(RecordLines(dialog->figure())[4], "1,2,-500,200,-500,-200");
+  EXPECT_EQ(RecordLines(dialog->figure())[5], "1,2,500,-200,500,200");
 }
 
 TEST_F(ElbowUpDownRunTest, StraightUpperToANarrowerOrWiderDownstreamDuct) {
   Straight("上変形", "400", "300", "300", "200");  // downstream sides at ±150, starting at 150 + 100
-  std::vector<std::string> narrower = Lines(dialog->figure());
+  std::vector<std::string> narrower = RecordLines(dialog->figure());
   EXPECT_EQ(narrower[1], "1,3,450,175,450,-175");
   EXPECT_EQ(narrower[8], "1,1,250,150,450,150");
   EXPECT_EQ(std::vector<std::string>(narrower.begin() + 11, narrower.begin() + 16),
@@ -133,7 +123,7 @@ TEST_F(ElbowUpDownRunTest, StraightUpperToANarrowerOrWiderDownstreamDuct) {
                                       "1,1,-175,225,175,225", "1,1,175,225,175,187"}));
 
   Straight("上変形", "400", "300", "500", "200");  // wider: the downstream duct starts at H1
-  std::vector<std::string> wider = Lines(dialog->figure());
+  std::vector<std::string> wider = RecordLines(dialog->figure());
   EXPECT_EQ(wider[1], "1,3,500,275,500,-275");
   EXPECT_EQ(std::vector<std::string>(wider.begin() + 11, wider.begin() + 15),
             (std::vector<std::string>{"2,4,-150,200,150,200", "2,4,150,200,300,250", "1,1,-150,200,300,250",
@@ -142,13 +132,13 @@ TEST_F(ElbowUpDownRunTest, StraightUpperToANarrowerOrWiderDownstreamDuct) {
 
 TEST_F(ElbowUpDownRunTest, StraightLowerFromAWiderOrNarrowerUpstreamDuct) {
   Straight("下変形", "400", "300", "300", "300");  // the riser is narrower than the upstream duct
-  std::vector<std::string> narrower = Lines(dialog->figure());
+  std::vector<std::string> narrower = RecordLines(dialog->figure());
   EXPECT_EQ(narrower[0], "1,3,-500,225,-500,-225");
   EXPECT_EQ(std::vector<std::string>(narrower.begin() + 12, narrower.begin() + 15),
             (std::vector<std::string>{"1,1,-500,200,-300,200", "1,1,-300,200,-175,158", "1,1,-300,200,-75,175"}));
 
   Straight("下変形", "400", "200", "500", "300");  // wider: the upstream end moves out
-  std::vector<std::string> wider = Lines(dialog->figure());
+  std::vector<std::string> wider = RecordLines(dialog->figure());
   EXPECT_EQ(wider[0], "1,3,-450,225,-450,-225");
   EXPECT_EQ(wider[2], "1,2,-410,200,-410,-200");
   EXPECT_EQ(std::vector<std::string>(wider.begin() + 12, wider.begin() + 15),
@@ -166,7 +156,7 @@ TEST_F(ElbowUpDownRunTest, LLowerAlignedOnTheOuterSide) {
   user->Click(Id(R::kAtCentre));
   // The riser's far side on the upstream duct's outer side: x from -200 to
   // 100, its centre (-50, 0) at the placement point.
-  std::vector<std::string> lines = Lines(dialog->figure());
+  std::vector<std::string> lines = RecordLines(dialog->figure());
   EXPECT_EQ(lines[0], "1,3,275,-500,-175,-500");
   EXPECT_EQ(lines[1], "1,3,500,175,500,-175");
   EXPECT_EQ(lines[4], "1,1,175,-150,175,-175");  // the riser flange starts at its near side
@@ -183,7 +173,7 @@ TEST_F(ElbowUpDownRunTest, SymbolAndReferencePointOnAnOffCentreRiser) {
   Straight("下変形", "300", "300", "300", "300");
   user->Type(Id(R::kHalfA), "100");  // the riser from -200 to 100 across
   user->Click(Id(R::kAtNearBottom));  // (x1, y0) at the placement point
-  std::vector<std::string> lines = Lines(dialog->figure());
+  std::vector<std::string> lines = RecordLines(dialog->figure());
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
             (std::vector<std::string>{"2,4,-300,0,0,300", "2,4,-150,150,0,0", "2,4,0,300,0,0"}));

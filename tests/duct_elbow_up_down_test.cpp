@@ -4,31 +4,18 @@
 #include <cmath>
 
 #include "duct/ElbowUpDown.h"
+#include "tests/FigureLines.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
 
 using duct::ElbowUpDown;
 using E = duct::ElbowUpDown;
+using test::RecordLines;
 
 namespace {
 
 std::string Id(int id) { return std::to_string(id); }
-
-// The records after the frame, cut after the coordinates: "style,slot,x1,y1,x2,y2".
-std::vector<std::string> Lines(const figure::Figure& f) {
-  std::vector<std::string> lines;
-  for (int i = 1; i < f.count(); ++i) {
-    const std::string& r = f.records()[i];
-    std::string line;
-    for (int n = 2; n <= 7; ++n) {
-      std::string field = ui::GetListField(r, n, ',');
-      line += (n > 2 ? "," : "") + (n <= 3 ? field : ui::FormatWhole(ui::ToReal(field)));
-    }
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 class ElbowUpDownTest : public ::testing::Test {
  protected:
@@ -78,7 +65,7 @@ TEST_F(ElbowUpDownTest, UpWithEverySideEqual) {
   user->Click(Id(E::kSymbol1));
   Sizes("400", "400", "300", "300", "50");
   EXPECT_EQ(dialog->figure().records()[0], "50,450.000000,200.000000,150.000000,200.000000,");
-  EXPECT_EQ(Lines(dialog->figure()),
+  EXPECT_EQ(RecordLines(dialog->figure()),
             (std::vector<std::string>{
                 "1,1,350,200,300,200", "1,1,350,-200,300,-200",
                 "1,1,-150,200,150,200", "1,1,150,200,150,-200", "1,1,150,-200,-150,-200", "1,1,-150,-200,-150,200",
@@ -91,7 +78,7 @@ TEST_F(ElbowUpDownTest, UpWithEverySideEqual) {
   // Without an angle width there is no angle line.
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"0", "25", "100", "50"});
   Open();
-  for (const std::string& line : Lines(dialog->figure())) EXPECT_NE(line.substr(0, 3), "1,2") << line;
+  for (const std::string& line : RecordLines(dialog->figure())) EXPECT_NE(line.substr(0, 3), "1,2") << line;
 }
 
 TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
@@ -100,7 +87,7 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
   user->Click("上がり");
   user->Click(Id(E::kSymbol1 + 2));
   Sizes("400", "500", "300", "300", "50");  // s = 250 > 200: wider on both sides
-  std::vector<std::string> up = Lines(dialog->figure());
+  std::vector<std::string> up = RecordLines(dialog->figure());
   ASSERT_EQ(up.size(), 18u);
   // hidden to the far corner, then seen up to the flange square's near side
   EXPECT_EQ(up[6], "2,4,300,200,-150,250");
@@ -113,7 +100,7 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
   user->Click("下がり");
   user->Click(Id(E::kSymbol1));
   Sizes("400", "300", "300", "300", "50");
-  EXPECT_EQ(Lines(dialog->figure()),
+  EXPECT_EQ(RecordLines(dialog->figure()),
             (std::vector<std::string>{
                 "1,1,350,200,300,200", "1,1,350,-200,300,-200",
                 "2,4,-150,150,150,150", "2,4,150,150,150,-150", "2,4,150,-150,-150,-150", "1,1,-150,-150,-150,150",
@@ -130,7 +117,7 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
   user->Type(Id(E::kHalfA), "100");
   user->Click("表示更新");
   ASSERT_EQ(user->Text(Id(E::kHalfB)), "200");
-  std::vector<std::string> down = Lines(dialog->figure());
+  std::vector<std::string> down = RecordLines(dialog->figure());
   EXPECT_EQ(down[2], "1,1,-150,200,150,200");
   EXPECT_EQ(down[6], "1,1,300,200,150,200");  // the equal B side runs to the near corner
   EXPECT_EQ(down[7], "1,1,-175,-225,175,-225");  // the wider A side: the flange square's edge ...
@@ -164,9 +151,9 @@ TEST_F(ElbowUpDownTest, TheReferencePointGoesToThePlacementPoint) {
   user->Click("上がり");
   Sizes("400", "400", "300", "300", "50");
   user->Click(Id(E::kAtNearA));  // (D/2, -S/2)
-  EXPECT_EQ(Lines(dialog->figure())[3], "1,1,0,400,0,0");
+  EXPECT_EQ(RecordLines(dialog->figure())[3], "1,1,0,400,0,0");
   user->Click(Id(E::kAtFarB));  // (-D/2, S/2)
-  EXPECT_EQ(Lines(dialog->figure())[2], "1,1,0,0,300,0");
+  EXPECT_EQ(RecordLines(dialog->figure())[2], "1,1,0,0,300,0");
 }
 
 TEST_F(ElbowUpDownTest, PlacingWritesSettingsAndDrawingNameAndReopens) {
