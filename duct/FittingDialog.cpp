@@ -10,7 +10,14 @@ namespace duct {
 
 SettingLine TextLine(int id) { return SettingLine{SettingLine::kText, id, {}}; }
 SettingLine CheckLine(int id) { return SettingLine{SettingLine::kCheck, id, {}}; }
-SettingLine ChoiceLine(std::vector<int> buttons) { return SettingLine{SettingLine::kChoice, ui::kNoId, std::move(buttons)}; }
+SettingLine ChoiceLine(std::vector<int> buttons, int first) {
+  return SettingLine{SettingLine::kChoice, ui::kNoId, std::move(buttons), first};
+}
+
+double AlongYAngle(double angle) {
+  double turned = angle + 270;
+  return turned > 360 ? turned - 360 : turned;
+}
 
 FittingDialog::FittingDialog(ui::Env env, ui::Layout layout, FittingSetup setup, std::vector<SettingLine> settings)
     : DialogHandler(env, std::move(layout)), setup_(std::move(setup)), settings_(std::move(settings)) {}
@@ -20,16 +27,16 @@ void FittingDialog::OnInit() {
   form().SetColours(ids().status, ui::Rgb{50, 50, 255}, ui::Rgb{192, 192, 192});
   SetStatus(setup_.openingStatus);
   figure_.SetSlots(settings::ReadSlotTable(drive()));
-  common_ = settings::ReadCommonLengths(drive(), setup_.commonLines);
+  if (setup_.commonLines > 0) common_ = settings::ReadCommonLengths(drive(), setup_.commonLines);
   FillLists();
-  LoadSettings();
+  LoadSettings(setup_.settingsFile, settings_);
   Rebuild();
 }
 
-void FittingDialog::LoadSettings() {
-  std::vector<std::string> lines = drive().ReadLines(settings::SetFile(setup_.settingsFile));
-  for (size_t i = 0; i < settings_.size(); ++i) {
-    const SettingLine& setting = settings_[i];
+void FittingDialog::LoadSettings(const std::string& file, const std::vector<SettingLine>& settings) {
+  std::vector<std::string> lines = drive().ReadLines(settings::SetFile(file));
+  for (size_t i = 0; i < settings.size(); ++i) {
+    const SettingLine& setting = settings[i];
     const std::string& value = ui::LineAt(lines, static_cast<int>(i) + 1);
     switch (setting.kind) {
       case SettingLine::kText:
@@ -39,21 +46,25 @@ void FittingDialog::LoadSettings() {
         if (value == "1" || value == "0") form().SetChecked(setting.id, value == "1");
         break;
       case SettingLine::kChoice: {
-        int choice = ui::ToInt(value);
-        if (std::to_string(choice) == value && choice >= 1 && choice <= static_cast<int>(setting.choices.size()))
-          form().SetChecked(setting.choices[choice - 1], true);
+        int choice = ui::ToInt(value) - setting.first;
+        if (std::to_string(choice + setting.first) == value && choice >= 0 &&
+            choice < static_cast<int>(setting.choices.size()))
+          form().SetChecked(setting.choices[choice], true);
         break;
       }
     }
   }
+  if (ids().angle == ui::kNoId) return;
   angle_ = Value(ids().angle);
   int button = figure::RotationIndex(angle_);
   if (button >= 0 && ids().rotation[button] != ui::kNoId) form().SetChecked(ids().rotation[button], true);
 }
 
-std::vector<std::string> FittingDialog::SettingsLines() const {
+std::vector<std::string> FittingDialog::SettingsLines() const { return SettingsLines(settings_); }
+
+std::vector<std::string> FittingDialog::SettingsLines(const std::vector<SettingLine>& settings) const {
   std::vector<std::string> lines;
-  for (const SettingLine& setting : settings_) {
+  for (const SettingLine& setting : settings) {
     switch (setting.kind) {
       case SettingLine::kText:
         lines.push_back(form().Text(setting.id));
@@ -64,7 +75,7 @@ std::vector<std::string> FittingDialog::SettingsLines() const {
       case SettingLine::kChoice: {
         std::string value;
         for (size_t b = 0; b < setting.choices.size(); ++b)
-          if (form().Checked(setting.choices[b])) value = std::to_string(b + 1);
+          if (form().Checked(setting.choices[b])) value = std::to_string(static_cast<int>(b) + setting.first);
         lines.push_back(value);
         break;
       }
@@ -120,7 +131,14 @@ void FittingDialog::Place() {
     Message(figure::InvalidFigure().what(), "入力確認");
     return;
   }
-  figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer));
+  WriteDrawing();
+  SaveSettings();
+  SetStatus(kStatusPlaced);
+}
+
+void FittingDialog::WriteDrawing() { figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer)); }
+
+void FittingDialog::SaveSettings() {
   std::vector<std::string> lines = SettingsLines();
   drive().WriteLines(settings::SetFile(setup_.settingsFile), lines);
   if (auto prefix = DrawNamePrefix()) {
@@ -129,7 +147,6 @@ void FittingDialog::Place() {
       values.resize(setup_.drawNameLines);
     settings::WriteDrawName(drive(), *prefix, values, common_);
   }
-  SetStatus(kStatusPlaced);
 }
 
 void FittingDialog::OnPaint(ui::Canvas& canvas) {

@@ -22,14 +22,15 @@ inline const std::string kStatusSet = "設定後配置実行をクリック";
 inline const std::string kStatusPlaced = "<<配置できます>>";
 
 // The controls every fitting dialog has. A dialog without rotation buttons
-// leaves `rotation` at kNoId.
+// leaves `rotation` at kNoId, one without an angle box or mirror (the
+// straight duct) `angle` and `mirror`.
 struct FittingIds {
   int place = ui::kIdOk;  // "配置実行"
   int close = ui::kIdCancel;  // "終了"
   int update;             // "表示更新"
-  int angle;              // the edit box after "角度="
+  int angle = ui::kNoId;  // the edit box after "角度="
   std::array<int, 8> rotation{ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId, ui::kNoId};
-  int mirror;             // "左右反転"
+  int mirror = ui::kNoId;  // "左右反転"
   int currentLayer;       // "現在のレイヤに作図"
   int anchor;             // guide anchor: the sketch is drawn from its corner
   int preview;            // the frame under "《プレビュー》"
@@ -40,23 +41,29 @@ struct FittingSetup {
   std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec"
   std::string settingsFile;  // in \Tavrin\set\, e.g. "AnemoB.ini"
   figure::GuideScale guide;
-  int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4)
+  int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4; 0: not read)
   std::string openingStatus = kStatusStale;
   FittingIds ids;
   int drawNameLines = 0;  // settings lines the drawing name is formed from (0: all)
 };
 
 // One line of a command's settings file: a control's text, a check box as
-// "1"/"0", or a radio group as "1", "2" ... for its buttons in order.
+// "1"/"0", or a radio group as "1", "2" ... for its buttons in order (a few
+// files count them from "0").
 struct SettingLine {
   enum Kind { kText, kCheck, kChoice };
   Kind kind;
   int id = ui::kNoId;
   std::vector<int> choices;
+  int first = 1;  // the value of the first button
 };
 SettingLine TextLine(int id);
 SettingLine CheckLine(int id);
-SettingLine ChoiceLine(std::vector<int> buttons);
+SettingLine ChoiceLine(std::vector<int> buttons, int first = 1);
+
+// The placement angle of a fitting built along +y, so that at the angle 0 it
+// points along +x: angle + 270°, less 360° when the sum exceeds 360°.
+double AlongYAngle(double angle);
 
 class FittingDialog : public ui::DialogHandler {
  public:
@@ -83,6 +90,10 @@ class FittingDialog : public ui::DialogHandler {
   virtual std::optional<std::string> DrawNamePrefix() const { return std::nullopt; }
   // Before the placement writes anything: false refuses it (after a message).
   virtual bool CheckBeforePlacing() { return true; }
+  // What the placement writes: first what the placing program reads
+  // (DrawData.txt), then the settings file and the drawing name.
+  virtual void WriteDrawing();
+  virtual void SaveSettings();
 
   // Clears the figure, builds it with the current placement and redraws.
   void Rebuild();
@@ -100,12 +111,18 @@ class FittingDialog : public ui::DialogHandler {
   void FillSizeList(int id);
   // The settings lines as they would be written now.
   std::vector<std::string> SettingsLines() const;
+  // The same for a command's further settings file, and setting the
+  // controls from one (a line that matches no value leaves its control).
+  std::vector<std::string> SettingsLines(const std::vector<SettingLine>& settings) const;
+  void LoadSettings(const std::string& file, const std::vector<SettingLine>& settings);
+  // The template's lines, for a command that paints its guide itself.
+  const std::vector<std::string>& guideLines() const { return template_; }
 
   const FittingIds& ids() const { return setup_.ids; }
   const settings::CommonLengths& common() const { return common_; }
   figure::Figure& fig() { return figure_; }
   figure::Placement& placement() { return figure_.placement; }
-  bool mirrored() const { return form().Checked(setup_.ids.mirror); }
+  bool mirrored() const { return setup_.ids.mirror != ui::kNoId && form().Checked(setup_.ids.mirror); }
   void SetAngle(double angle) { angle_ = angle; }
 
   void OnInit() override;
@@ -114,7 +131,6 @@ class FittingDialog : public ui::DialogHandler {
 
  private:
   void OnNotify(int id, ui::Notify what) final;
-  void LoadSettings();
 
   FittingSetup setup_;
   std::vector<SettingLine> settings_;

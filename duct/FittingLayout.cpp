@@ -4,11 +4,14 @@
 
 namespace duct {
 
-void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationGroup, ui::Point at) {
+void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationGroup, ui::Point at,
+                        const std::string& mirrorCaption) {
   const int x = at.x, y = at.y;
-  layout.Label(ui::kNoId, "角度=", {x, y + 2, 24, 10});
-  layout.Edit(ids.angle, {x + 24, y, 34, 12}, ui::kCentred);
-  layout.Check(ids.mirror, "左右反転", {x, y + 17, 60, 10});
+  if (ids.angle != ui::kNoId) {
+    layout.Label(ui::kNoId, "角度=", {x, y + 2, 24, 10});
+    layout.Edit(ids.angle, {x + 24, y, 34, 12}, ui::kCentred);
+  }
+  if (ids.mirror != ui::kNoId) layout.Check(ids.mirror, mirrorCaption, {x, y + 17, 60, 10});
   layout.Check(ids.currentLayer, "現在のレイヤに作図", {x, y + 31, 95, 10});
   if (ids.rotation[0] != ui::kNoId) figure::AddRotationButtons(layout, ids.rotation, {x + 140, y + 21}, rotationGroup);
   layout.Button(ids.update, "表示更新", {x, y + 46, 58, 15});

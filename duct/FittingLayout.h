@@ -7,10 +7,12 @@
 namespace duct {
 
 // The block of shared controls, 170 × 114 dialog units from `at`: "角度="
-// and its box, the rotation buttons around "回転" (when the dialog has
-// them), "左右反転", "現在のレイヤに作図", "表示更新" with its hint, the
-// status label, "配置実行" (the default button) and "終了".
-void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationGroup, ui::Point at);
+// and its box, the rotation buttons around "回転", "左右反転" (each when the
+// dialog has them), "現在のレイヤに作図", "表示更新" with its hint, the
+// status label, "配置実行" (the default button) and "終了". Fittings drawn
+// along their length flip with "上下反転" instead of "左右反転".
+void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationGroup, ui::Point at,
+                        const std::string& mirrorCaption = "左右反転");
 
 // The guide anchor (a small grey square the sketch is drawn from) and the
 // preview frame with its caption "《プレビュー》" above it.

@@ -67,4 +67,22 @@ double ExtentFitScale(const Figure& figure, double pixels) {
   return pixels / span;
 }
 
+double RecordFitScale(const Figure& figure, double halfWidth, double halfHeight) {
+  double reachX = 0, reachY = 0;
+  const auto& records = figure.records();
+  for (size_t i = 1; i < records.size(); ++i) {
+    auto field = [&](int n) { return std::fabs(ToReal(GetListField(records[i], n, ','))); };
+    int kind = ToInt(GetListField(records[i], 1, ','));
+    if (kind == 1) {
+      reachX = std::max({reachX, field(4), field(6)});
+      reachY = std::max({reachY, field(5), field(7)});
+    } else if (kind == 2) {
+      reachX = std::max(reachX, field(4) + field(6));
+      reachY = std::max(reachY, field(5) + field(6));
+    }
+  }
+  double scale = std::min(reachX > 0 ? halfWidth / reachX : HUGE_VAL, reachY > 0 ? halfHeight / reachY : HUGE_VAL);
+  return std::isfinite(scale) && scale > 0 ? scale : kFallbackScale;
+}
+
 }  // namespace figure

@@ -24,6 +24,12 @@ void DrawPreview(ui::Canvas& canvas, const Figure& figure, double scale, ui::Rec
 double ExtentFitScale(const Figure& figure, double pixels);
 constexpr double kFallbackScale = 0.2;
 
+// The largest scale at which every record lies within `halfWidth` pixels of
+// the placement point across and `halfHeight` pixels up and down (circles
+// and arcs by their whole circle), for commands whose preview simply shows
+// the placed figure; the fixed scale for a figure without extent.
+double RecordFitScale(const Figure& figure, double halfWidth, double halfHeight);
+
 // A counter-clockwise arc of the circle at (cx, cy) from angle a1 to a2
 // (degrees), in pixels with y downwards; truncates toward zero as the
 // drawings always have.

@@ -16,6 +16,12 @@ void AddRotationButtons(ui::Layout& layout, const std::array<int, 8>& ids, ui::P
   }
 }
 
+std::array<int, 8> RotationIds(int first) {
+  std::array<int, 8> ids;
+  for (int i = 0; i < 8; ++i) ids[i] = first + i;
+  return ids;
+}
+
 int RotationIndex(double angle) {
   for (int i = 0; i < 8; ++i)
     if (angle == kRotationAngles[i]) return i;

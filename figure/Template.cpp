@@ -1,5 +1,6 @@
 #include "figure/Template.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "figure/Geometry.h"
@@ -16,14 +17,17 @@ std::vector<std::string> ReadTemplate(const ui::Drive& drive, const std::string&
   return drive.ReadLines(windowsPath);
 }
 
-void DrawGuide(ui::Canvas& canvas, const std::vector<std::string>& lines, const GuideScale& g, ui::Point origin) {
+void DrawGuide(ui::Canvas& canvas, const std::vector<std::string>& lines, const GuideScale& g, ui::Point origin,
+               const std::vector<int>& greyed) {
   auto px = [&](double x) { return static_cast<int>(g.k * x + g.ox + origin.x); };
   auto py = [&](double y) { return static_cast<int>(g.k * y + g.oy + origin.y); };
   for (const std::string& line : lines) {
     int kind = ToInt(GetListField(line, 1, ','));
     int style = ToInt(GetListField(line, 2, ','));
     auto field = [&](int n) { return ToReal(GetListField(line, n, ',')); };
-    if (style == 4) canvas.SetPen(kDashDotColour, ui::PenStyle::DashDot);
+    int group = ToInt(GetListField(line, 3, ','));
+    if (std::find(greyed.begin(), greyed.end(), group) != greyed.end()) canvas.SetPen(kDisabledColour);
+    else if (style == 4) canvas.SetPen(kDashDotColour, ui::PenStyle::DashDot);
     else if (style == 2 || style == 3) canvas.SetPen(kDottedColour, ui::PenStyle::Dot);
     else canvas.SetPen({0, 0, 0});
     if (kind == 1) {

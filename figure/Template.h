@@ -20,8 +20,10 @@ struct GuideScale {
 };
 
 // Draws the template lines: style 4 dash-dot red, 2 and 3 dotted grey,
-// anything else solid black.
+// anything else solid black; lines whose third field is one of `greyed` in
+// the light grey of a disabled part.
 void DrawGuide(ui::Canvas& canvas, const std::vector<std::string>& templateLines, const GuideScale& scale,
-               ui::Point origin);
+               ui::Point origin, const std::vector<int>& greyed = {});
+inline constexpr ui::Rgb kDisabledColour{192, 192, 192};
 
 }  // namespace figure

@@ -5,6 +5,10 @@
 #include "tests/TestDrive.h"
 #include "ui/headless/Driver.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 using ui::Driver;
 
 namespace {
@@ -99,8 +103,8 @@ TEST(CommandPanel, EveryRowWritesWhatItsTableSays) {
       SCOPED_TRACE(command.caption);
       EXPECT_EQ(t.Exists(kBatch), command.title.has_value());
       if (command.title) {
-        int modeLines = command.mode == app::BatchMode::Figure ? 10 : 11;
-        EXPECT_EQ(t.Lines(kBatch).size(), static_cast<size_t>(modeLines));
+        // The title comes back unchanged through code page 932.
+        EXPECT_EQ(t.Lines(kBatch), app::BatchLines(command.mode, *command.title));
       }
       if (command.number) EXPECT_EQ(t.Lines(kCommand), std::vector<std::string>{std::to_string(*command.number)});
       else EXPECT_FALSE(t.Exists(kCommand));
@@ -171,4 +175,24 @@ TEST(CommandPanel, HelpOpensTheManualThroughTheShell) {
   EXPECT_EQ(t.services().opened[0], t.root() / "Tavrin" / "Mnl" / "Manual.htm");
   EXPECT_EQ(p.user.Text("1401"), "ヘルプ");
   EXPECT_FALSE(t.services().waitCursor);
+}
+
+TEST(CommandPanel, ADriveThatCannotBeWrittenShowsTheFileAndKeepsThePanel) {
+  test::TestDrive t;
+  auto before = t.Lines(R"(\Tavrin\set\DakutoSet.ini)");
+  rlimit saved;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit none = saved;
+  none.rlim_cur = 0;
+  setrlimit(RLIMIT_FSIZE, &none);
+  {
+    Panel p(t);
+    p.user.Click("1302");
+    EXPECT_FALSE(p.panel.form().ended());
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  ASSERT_FALSE(t.services().messages.empty());
+  EXPECT_NE(t.services().messages[0].text.find("DakutoSet.ini"), std::string::npos);
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\DakutoSet.ini)"), before);
 }

@@ -88,6 +88,16 @@ void Driver::Enter() { dialog_.UserEnter(); }
 void Driver::Close() { dialog_.UserClose(); }
 
 std::string Driver::Text(const std::string& control) const { return dialog_.form().Text(Find(control)); }
+std::string Driver::Cell(const std::string& control, int row, int col) const {
+  int id = Find(control);
+  if (dialog_.form().control(id).kind != Kind::Grid) throw DriverError("「" + control + "」は表ではありません");
+  const Grid& grid = dialog_.form().GridOf(id);
+  if (row < 0 || col < 0 || row >= grid.rows || row >= static_cast<int>(grid.cells.size()) ||
+      col >= static_cast<int>(grid.cells[row].size()))
+    throw DriverError("「" + control + "」にセル " + std::to_string(row) + "," + std::to_string(col) + " はありません");
+  return grid.cells[row][col];
+}
+
 bool Driver::Checked(const std::string& control) const { return dialog_.form().Checked(Find(control)); }
 
 }  // namespace ui

@@ -34,6 +34,8 @@ class Driver {
   void Close();
 
   std::string Text(const std::string& control) const;
+  // A cell of a grid, row 0 holding the headers.
+  std::string Cell(const std::string& control, int row, int col) const;
   bool Checked(const std::string& control) const;
 
   DialogHandler& dialog() { return dialog_; }

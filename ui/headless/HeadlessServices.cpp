@@ -29,6 +29,10 @@ bool HeadlessServices::Print(const PrintDocument& document) {
   return true;
 }
 
+void HeadlessServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
+  pdfs.push_back(Pdf{file, document});
+}
+
 int HeadlessServices::RunModal(DialogHandler& dialog) {
   dialog.UserInit();
   ModalDriver driver;

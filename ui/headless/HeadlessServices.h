@@ -24,6 +24,8 @@ class HeadlessServices : public Services {
   std::optional<std::filesystem::path> ChooseFile(const FileRequest& request) override;
   int PrintLineHeight(const std::string& face, int height) override { return height; }
   bool Print(const PrintDocument& document) override;
+  void PreviewPrint(const PrintDocument& document) override { previewed.push_back(document); }
+  void SavePdf(const PrintDocument& document, const std::filesystem::path& file) override;
   void ShellOpen(const std::filesystem::path& document) override { opened.push_back(document); }
   void SetWaitCursor(bool on) override { waitCursor = on; }
   // Initialises the dialog, then runs the next queued driver on it. A dialog
@@ -36,6 +38,12 @@ class HeadlessServices : public Services {
   std::vector<FileRequest> fileRequests;
   std::vector<PrintDocument> printed;
   bool printAccepted = true;
+  std::vector<PrintDocument> previewed;
+  struct Pdf {
+    std::filesystem::path file;
+    PrintDocument document;
+  };
+  std::vector<Pdf> pdfs;  // kept, not written
   std::vector<std::filesystem::path> opened;
   bool waitCursor = false;
   std::deque<ModalDriver> drivers;

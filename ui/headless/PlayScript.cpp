@@ -129,6 +129,13 @@ void PlayServices::Perform(DialogHandler& dialog, const ScriptLine& line) {
   } else if (verb == "expect") {
     std::string shown = driver.Text(line.control);
     if (shown != line.rest) fail("「" + line.control + "」は「" + shown + "」で、「" + line.rest + "」ではありません");
+  } else if (verb == "expect-cell") {
+    std::string_view rest = line.rest;
+    int row = ToInt(NextWord(rest)), col = ToInt(NextWord(rest));
+    std::string shown = driver.Cell(line.control, row, col);
+    if (shown != rest)
+      fail("「" + line.control + "」の " + std::to_string(row) + "," + std::to_string(col) + " は「" + shown +
+           "」で、「" + std::string(rest) + "」ではありません");
   } else if (verb == "expect-checked") {
     bool shown = driver.Checked(line.control);
     if (shown != (line.rest == "1")) fail("「" + line.control + "」のチェックが " + (shown ? "1" : "0") + " です");

@@ -14,6 +14,8 @@
 //   file PATH                the file the next file dialog returns
 //   expect CONTROL TEXT      fail unless the control shows TEXT
 //   expect-checked CONTROL 0|1
+//   expect-cell CONTROL ROW COL TEXT
+//                            fail unless the grid's cell (row 0: headers) shows TEXT
 //   expect-message TEXT      fail unless the next message box shown said TEXT
 //                            (\n stands for a line break)
 //   # ...                    a comment; blank lines are skipped

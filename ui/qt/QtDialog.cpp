@@ -1,5 +1,6 @@
 #include "ui/qt/QtDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -266,6 +267,8 @@ void QtDialog::Sync(int id, Aspect aspect) {
       if (auto* bar = qobject_cast<QProgressBar*>(w)) {
         bar->setRange(0, std::max(1, s.progressMax));
         bar->setValue(std::clamp(s.progress, 0, std::max(1, s.progressMax)));
+        // Progress moves while the one thread works: let the window show it.
+        if (isVisible()) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       }
       break;
     case Aspect::Grid:

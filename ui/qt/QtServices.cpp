@@ -7,11 +7,13 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
 #include <vector>
 
+#include "ui/Drive.h"
 #include "ui/qt/QtDialog.h"
 
 namespace ui::qt {
@@ -30,6 +32,12 @@ QFont PrintFont(const std::string& face, int height, const QPrinter& printer) {
   // Height in 0.01 mm converted to device pixels.
   font.setPixelSize(std::max(1, static_cast<int>(height * printer.resolution() / 2540.0)));
   return font;
+}
+
+void SetUpA4(QPrinter& printer, const PrintDocument& document) {
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setDocName(Q(document.name));
 }
 
 }  // namespace
@@ -70,8 +78,10 @@ int QtServices::PrintLineHeight(const std::string& face, int height) {
   return metrics.height() + metrics.leading();
 }
 
-void RenderDocument(const PrintDocument& document, QPrinter& printer) {
-  QPainter painter(&printer);
+bool RenderDocument(const PrintDocument& document, QPrinter& printer) {
+  if (document.pages.empty()) return true;
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
   const double scale = printer.resolution() / 2540.0;  // device pixels per 0.01 mm
   // Page coordinates are from the paper's corner; the painter's from the
   // printable area's.
@@ -96,12 +106,12 @@ void RenderDocument(const PrintDocument& document, QPrinter& printer) {
       }
     }
   }
+  return painter.end();
 }
 
 bool QtServices::Print(const PrintDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(Q(document.name));
+  SetUpA4(printer, document);
   QPrintDialog dialog(&printer, Front());
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -109,6 +119,25 @@ bool QtServices::Print(const PrintDocument& document) {
   if (dialog.exec() != QDialog::Accepted) return false;
   RenderDocument(document, printer);
   return true;
+}
+
+void QtServices::PreviewPrint(const PrintDocument& document) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpA4(printer, document);
+  QPrintPreviewDialog preview(&printer, Front());
+  preview.setWindowTitle("印刷プレビュー");
+  preview.resize(820, 960);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                   [&document](QPrinter* target) { RenderDocument(document, *target); });
+  preview.exec();
+}
+
+void QtServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpA4(printer, document);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(Q(file.string()));
+  if (!RenderDocument(document, printer)) throw FileError(file, true);
 }
 
 void QtServices::ShellOpen(const std::filesystem::path& document) {

@@ -15,12 +15,15 @@ class QtServices : public Services {
   std::optional<std::filesystem::path> ChooseFile(const FileRequest& request) override;
   int PrintLineHeight(const std::string& face, int height) override;
   bool Print(const PrintDocument& document) override;
+  void PreviewPrint(const PrintDocument& document) override;
+  void SavePdf(const PrintDocument& document, const std::filesystem::path& file) override;
   void ShellOpen(const std::filesystem::path& document) override;
   void SetWaitCursor(bool on) override;
   int RunModal(DialogHandler& dialog) override;
 };
 
-// Draws the pages of a document on a printer (or a PDF writer behind one).
-void RenderDocument(const PrintDocument& document, QPrinter& printer);
+// Draws the pages of a document on a printer (or a PDF writer behind one);
+// false when the printer cannot be drawn on.
+bool RenderDocument(const PrintDocument& document, QPrinter& printer);
 
 }  // namespace ui::qt

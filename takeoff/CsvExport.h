@@ -1,0 +1,17 @@
+// Both result tables as CSV for spreadsheet programs: UTF-8 with a byte
+// order mark (so that they read the Japanese right) and CR LF line ends.
+// Every row carries its classification and family in full, so that the
+// sheet can be sorted and filtered.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "takeoff/Rows.h"
+
+namespace takeoff {
+
+std::string CsvBytes(const std::vector<ResultRow>& fittings, const std::vector<ResultRow>& pipes,
+                     const std::string& title);
+
+}  // namespace takeoff

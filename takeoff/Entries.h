@@ -1,0 +1,42 @@
+// Tally entries: one text line per counted fitting line or measured pipe.
+//
+//   fitting  classification:family:name~size|pipe kind:distance:
+//   second   classification:family:second name~size|@:@
+//   pipe     classification:pipe name:pipe kind:size|length:angle:
+//   derived  classification:family:pipe kind:size|distance:000:*
+//
+// The text before "|" is the key the rows are aggregated by. A derived pipe
+// entry is the straight portion of a combined fitting; it is never saved and
+// always rebuilt from its fitting entry.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "takeoff/Markers.h"
+#include "takeoff/NameLists.h"
+
+namespace takeoff {
+
+struct Tally {
+  std::vector<std::string> fittings;
+  std::vector<std::string> pipes;  // derived entries included
+  bool empty() const { return fittings.empty() && pipes.empty(); }
+};
+
+// The one or two entries of a fitting marker.
+void AppendFittingEntries(const Marker& marker, const NameLists& lists, std::vector<std::string>& entries);
+std::string PipeEntry(const Marker& marker, const NameLists& lists);
+
+// The straight portion of a fitting entry that carries a pipe kind.
+std::optional<std::string> DerivedPipeEntry(const std::string& fittingEntry);
+bool IsDerived(const std::string& pipeEntry);
+// Adds the derived pipe entries of the fitting entries from `first` on.
+void AddDerivedPipes(Tally& tally, size_t first);
+
+// "集計開始" on an extract: replaces the entries, or adds to them when merging.
+void TallyExtract(const MarkerExtract& extract, const NameLists& lists, bool merge, Tally& tally,
+                  Progress& progress);
+
+}  // namespace takeoff

@@ -1,0 +1,51 @@
+// The take-off name lists. A marker stores 1-based positions in these lists;
+// the tally looks the names up again. They are read once, when the results
+// dialog opens.
+#pragma once
+
+#include <array>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/Drive.h"
+
+namespace takeoff {
+
+// What one catalogue part yields in the tally (a line of SekisanBunrui.ini).
+struct Breakdown {
+  int count = 1;  // result lines, 1 or 2
+  std::string first = "-", second = "-";
+};
+
+struct NameLists {
+  std::vector<std::string> families;                  // TugiteName.ini
+  std::vector<std::string> fittingClasses;            // TugiteBunruiName.ini
+  std::vector<std::string> pipeClasses;               // KanBunruiName.ini
+  std::array<std::vector<std::string>, 5> pipeKinds;  // KanName1.ini .. KanName5.ini
+  std::vector<std::string> pipeNames;                 // HaikanName.ini
+  // SekisanBunrui.ini by its key "family_sheet_cell"; the first line of a key wins.
+  std::unordered_map<std::string, Breakdown> breakdowns;
+};
+
+NameLists ReadNameLists(const ui::Drive& drive);
+
+// The name that marker value v selects: "-" for 0, line v of the list, and
+// empty text for a value beyond the lines read.
+std::string ListName(const std::vector<std::string>& list, int value);
+
+// A family or pipe name with its colon, the simplified and detailed variants
+// of one family taken together: "ＭＤ継手(簡略）:" -> "ＭＤ継手:".
+std::string MergedFamily(const std::string& nameWithColon);
+
+// The pipe-kind list of a fitting family (family index + 1), or nullptr for
+// the families that carry no pipe kind.
+const std::vector<std::string>* FamilyPipeKinds(const NameLists& lists, int family);
+
+// The pipe kind of a pipe marker: list 1..5 (KanName1..5.ini), 6 the round
+// duct, anything else no name.
+std::string PipeKindName(const NameLists& lists, int list, int value);
+
+Breakdown FindBreakdown(const NameLists& lists, const std::string& key);
+
+}  // namespace takeoff

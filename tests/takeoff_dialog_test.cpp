@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include "takeoff/ResultsDialog.h"
+#include "tests/TakeoffFixture.h"
+#include "ui/headless/Driver.h"
+
+using bench::FittingMarker;
+using bench::PipeMarker;
+using Lines = std::vector<std::string>;
+using namespace takeoff;
+
+namespace {
+
+// Remembers every text of the status label and how far the bar went.
+struct StatusWatch : ui::FormView {
+  explicit StatusWatch(ui::Form& form) : form(form) { form.SetView(this); }
+  ~StatusWatch() override { form.SetView(nullptr); }
+  void ControlChanged(int id, ui::Aspect aspect) override {
+    if (id == kStatus && aspect == ui::Aspect::Text) statuses.push_back(form.Text(kStatus));
+    if (id == kProgressBar && aspect == ui::Aspect::Progress) furthest = std::max(furthest, form.State(id).progress);
+  }
+  void RepaintRequested() override {}
+  void Ended(int) override {}
+  ui::Form& form;
+  Lines statuses;
+  int furthest = 0;
+};
+
+struct Results {
+  explicit Results(test::TestDrive& t) : dialog(t.env()), user(dialog) { dialog.UserInit(); }
+  std::string Cell(int table, int row, int col) { return user.Cell(std::to_string(table), row, col); }
+  ResultsDialog dialog;
+  ui::Driver user;
+};
+
+class ResultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::WriteNameLists(t);
+    test::WriteExtract(t, test::Extract({{}, {}, {.pipeKind = 1, .distance = 15}}, {{.length = 250}}));
+  }
+  test::TestDrive t;
+};
+
+}  // namespace
+
+TEST_F(ResultsTest, OpensWithTheFittingTableShown) {
+  Results r(t);
+  EXPECT_EQ(r.dialog.form().layout().caption, "積算結果表");
+  EXPECT_TRUE(r.user.Checked("継手"));
+  EXPECT_TRUE(r.dialog.form().Visible(kFittingTable));
+  EXPECT_FALSE(r.dialog.form().Visible(kPipeTable));
+  EXPECT_EQ(r.Cell(kFittingTable, 0, 5), "個数");
+  EXPECT_EQ(r.Cell(kPipeTable, 0, 5), "m");
+  EXPECT_EQ(r.dialog.form().GridOf(kPipeTable).rows, 100);
+  r.user.Click("配管");
+  EXPECT_FALSE(r.dialog.form().Visible(kFittingTable));
+  EXPECT_TRUE(r.dialog.form().Visible(kPipeTable));
+  EXPECT_TRUE(t.services().messages.empty());
+}
+
+TEST_F(ResultsTest, ReadStartWritesTheTakeoffBatch) {
+  Results r(t);
+  r.user.Click("読込開始");
+  EXPECT_EQ(t.Bytes(R"(\jww\積算.bat)"), ui::Utf8ToCp932("@REM 積算情報読込みバッチファイル\r\n"
+                                                        "@echo off\r\n"
+                                                        "goto  EXE\r\n"
+                                                        "REM  #jww\r\n"
+                                                        "REM  #h1\r\n"
+                                                        "REM  #hc    【積算情報読込み】\r\n"
+                                                        "REM  #g1\r\n"
+                                                        "REM  #e\r\n"
+                                                        ":EXE\r\n"
+                                                        "\\Tavrin\\exe\\TakeoffRead.exe\r\n"));
+  ASSERT_EQ(t.services().messages.size(), 1u);
+  EXPECT_EQ(t.services().messages[0].text, "外部変形>積算.batを実行後、集計開始をクリックしてください。");
+  EXPECT_EQ(t.services().messages[0].title, "確認");
+}
+
+TEST_F(ResultsTest, TallyFillsBothTablesThroughItsPhases) {
+  Results r(t);
+  StatusWatch watch(r.dialog.form());
+  r.user.Click("集計開始");
+  EXPECT_EQ(watch.statuses,
+            (Lines{"情報取り込み中･････。", "情報分析中････。", "情報分析中････。", "情報書き込み中･････。", ""}));
+  EXPECT_EQ(watch.furthest, 100);
+  EXPECT_EQ(r.dialog.form().State(kProgressBar).progress, 0);
+  EXPECT_EQ(t.MessageTexts(), Lines{"集計終了しました。"});
+  EXPECT_EQ(t.services().messages[0].title, "確認");
+  const ui::Grid& fittings = r.dialog.form().GridOf(kFittingTable);
+  EXPECT_EQ(fittings.rows, 2);
+  EXPECT_EQ(fittings.cells[1], (Lines{"1", "給水", "ＴＳ継手", "エルボ", "50", "3"}));
+  const ui::Grid& pipes = r.dialog.form().GridOf(kPipeTable);
+  EXPECT_EQ(pipes.rows, 3);
+  EXPECT_EQ(pipes.cells[0][5], "総m");
+  EXPECT_EQ(pipes.cells[1], (Lines{"1", "給水", "ＴＳ継手", "VP", "50", "0.15"}));
+  EXPECT_EQ(pipes.cells[2], (Lines{"2", "", "塩ビ管", "SGP白", "50", "2.50"}));
+}
+
+TEST_F(ResultsTest, ATallyReplacesTheLastOneUnlessMerged) {
+  Results r(t);
+  r.user.Click("集計開始");
+  r.user.Click("集計開始");
+  EXPECT_EQ(r.Cell(kFittingTable, 1, 5), "3");
+  EXPECT_EQ(t.services().messages.size(), 2u);
+
+  r.user.Click("現在の集計結果に合算");
+  t.services().answers = {ui::Answer::Cancel};
+  r.user.Click("集計開始");
+  EXPECT_EQ(t.services().messages.back().text, "現在の集計結果に加算されます。よろしいですか？");
+  EXPECT_EQ(t.services().messages.back().buttons, ui::Buttons::OkCancel);
+  EXPECT_EQ(r.dialog.tally().fittings.size(), 3u);
+
+  r.user.Click("集計開始");  // OK
+  EXPECT_EQ(r.Cell(kFittingTable, 1, 5), "6");
+  EXPECT_EQ(r.Cell(kPipeTable, 1, 5), "0.30");
+  EXPECT_EQ(r.Cell(kPipeTable, 2, 5), "5.00");
+  EXPECT_EQ(t.MessageTexts().back(), "集計終了しました。");
+}
+
+TEST_F(ResultsTest, AMissingExtractStopsTheTallyAndKeepsTheResults) {
+  Results r(t);
+  r.user.Click("集計開始");
+  t.Remove(settings::HaikanFile("Toridasi.txt"));
+  r.user.Click("集計開始");
+  EXPECT_EQ(t.services().messages.back().title, "Tavrin");
+  EXPECT_NE(t.services().messages.back().text.find("Toridasi.txt"), std::string::npos);
+  EXPECT_EQ(r.dialog.tally().fittings.size(), 3u);
+  EXPECT_EQ(r.Cell(kFittingTable, 1, 5), "3");
+}
+
+// A list missing on opening is asked for again rather than tallied without.
+TEST_F(ResultsTest, AMissingNameListIsAFileErrorUntilItIsThere) {
+  t.Remove(settings::HaikanFile("KanName3.ini"));
+  Results r(t);
+  ASSERT_EQ(t.services().messages.size(), 1u);
+  EXPECT_NE(t.services().messages[0].text.find("KanName3.ini"), std::string::npos);
+  r.user.Click("集計開始");
+  EXPECT_NE(t.services().messages.back().text.find("KanName3.ini"), std::string::npos);
+  EXPECT_TRUE(r.dialog.tally().empty());
+  t.Write(settings::HaikanFile("KanName3.ini"), {"銅管M"});
+  r.user.Click("集計開始");
+  EXPECT_EQ(t.MessageTexts().back(), "集計終了しました。");
+  EXPECT_EQ(r.Cell(kFittingTable, 1, 5), "3");
+}
+
+TEST_F(ResultsTest, PrintingAsksForATitleAndPrintsBothTables) {
+  Results r(t);
+  r.user.Click("集計開始");
+  t.services().answers = {ui::Answer::Cancel};
+  r.user.Click("印刷開始");
+  EXPECT_EQ(t.services().messages.back().text, "タイトル無しでよろしいですか？ ");
+  EXPECT_TRUE(t.services().printed.empty());
+  r.user.Click("印刷開始");
+  ASSERT_EQ(t.services().printed.size(), 1u);
+  EXPECT_EQ(t.services().printed[0].pages.size(), 2u);
+
+  size_t shown = t.services().messages.size();
+  r.user.Type(std::to_string(kTitle), "本館");
+  t.services().files = {t.root() / "Tavrin" / "SekisanData" / "本館.pdf"};
+  r.user.Click("PDF に保存");
+  r.user.Click("印刷プレビュー");
+  EXPECT_EQ(t.services().messages.size(), shown);  // no question with a title
+  ASSERT_EQ(t.services().pdfs.size(), 1u);
+  EXPECT_EQ(t.services().pdfs[0].file, t.root() / "Tavrin" / "SekisanData" / "本館.pdf");
+  EXPECT_EQ(std::get<ui::PrintText>(t.services().pdfs[0].document.pages[0].items[36]).text, "【継手集計表】:本館");
+  EXPECT_EQ(t.services().fileRequests.back().defaultExtension, "pdf");
+  EXPECT_EQ(t.services().fileRequests.back().fileName, "本館");
+  EXPECT_EQ(t.services().previewed.size(), 1u);
+}
+
+TEST_F(ResultsTest, CsvExportAndOutputsWithNothingToShow) {
+  Results r(t);
+  r.user.Click("CSV 出力");
+  r.user.Click("PDF に保存");
+  r.user.Click("印刷プレビュー");
+  EXPECT_EQ(t.MessageTexts(), Lines(3, "出力するデータがありません。"));
+  EXPECT_TRUE(t.services().fileRequests.empty());
+
+  r.user.Click("集計開始");
+  std::filesystem::path csv = t.root() / "Tavrin" / "SekisanData" / "a.csv";
+  t.services().files = {csv};
+  r.user.Click("CSV 出力");
+  EXPECT_EQ(t.services().fileRequests.back().fileName, "*.csv");
+  std::string bytes = t.Bytes(R"(\Tavrin\SekisanData\a.csv)");
+  EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_NE(bytes.find("1,給水,ＴＳ継手,エルボ,50,3\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("2,給水,塩ビ管,SGP白,50,2.50\r\n"), std::string::npos);
+}
+
+TEST(Results, TalliesWithTheShippedLists) {
+  test::TestDrive t;
+  test::WriteExtract(t, test::Extract({{}}));
+  Results r(t);
+  r.user.Click("集計開始");
+  EXPECT_EQ(t.MessageTexts(), Lines{"集計終了しました。"});
+  std::string classification = t.Lines(settings::HaikanFile("TugiteBunruiName.ini")).at(0);
+  EXPECT_EQ(r.dialog.tally().fittings, Lines{classification + ":ＴＳ継手:90°エルボ~50|@:000:"});
+}

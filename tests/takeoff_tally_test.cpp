@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "takeoff/Entries.h"
+#include "takeoff/Rows.h"
+#include "tests/TakeoffFixture.h"
+
+using bench::FittingMarker;
+using bench::PipeMarker;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class Tally : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::WriteNameLists(t);
+    lists = takeoff::ReadNameLists(t.drive());
+  }
+  takeoff::Tally Of(const Lines& extract) {
+    test::WriteExtract(t, extract);
+    takeoff::MarkerExtract markers(takeoff::ReadExtractBytes(t.drive()), none);
+    takeoff::Tally tally;
+    takeoff::TallyExtract(markers, lists, false, tally, none);
+    return tally;
+  }
+  std::vector<std::string> RowTexts(const std::vector<takeoff::ResultRow>& rows) {
+    std::vector<std::string> texts;
+    for (const auto& row : rows) texts.push_back(row.Text());
+    return texts;
+  }
+
+  test::TestDrive t;
+  takeoff::NameLists lists;
+  takeoff::NoProgress none;
+};
+
+Lines Circles(const std::string& centre, const Lines& radii) {
+  Lines lines;
+  for (const auto& r : radii) lines.push_back("ci " + centre + " " + r);
+  return lines;
+}
+
+}  // namespace
+
+TEST_F(Tally, TheListedFittingMarkerDecodes) {
+  Lines extract = {"lt9"};
+  for (auto r : {"0.91119", "0.80018", "0.70007", "0.60016", "0.50505", "0.40504", "0.30013", "0.20022", "0.10001"})
+    extract.push_back(std::string("ci 1.5 -2.25 ") + r);
+  takeoff::Tally tally = Of(extract);
+  EXPECT_EQ(tally.fittings, Lines{"給水:ＴＳ継手:エルボ~50|@:000:"});
+  EXPECT_TRUE(tally.pipes.empty());
+}
+
+TEST_F(Tally, SizesLargerFirstAndBreakdownsOfTwoLines) {
+  takeoff::Tally tally = Of(test::Extract({{.mainSize = 80, .branchSize = 50},
+                                           {.mainSize = 50, .branchSize = 80},
+                                           {.mainSize = 80, .branchSize = 50, .sheet = 2, .cell = 3},
+                                           {.mainSize = 65, .branchSize = 65, .sheet = 2, .cell = 3}}));
+  EXPECT_EQ(tally.fittings, (Lines{"給水:ＴＳ継手:エルボ~80･50|@:000:", "給水:ＴＳ継手:エルボ~80･50|@:000:",
+                                   "給水:ＴＳ継手:チーズ~80･50|@:000:", "給水:ＴＳ継手:ソケット~50|@:@",
+                                   "給水:ＴＳ継手:チーズ~65|@:000:", "給水:ＴＳ継手:ソケット~65|@:@"}));
+  EXPECT_EQ(RowTexts(takeoff::FittingRows(tally.fittings)),
+            (Lines{"給水:ＴＳ継手:エルボ~80･50:$2", "給水:ＴＳ継手:ソケット~50:$1", "給水:ＴＳ継手:ソケット~65:$1",
+                   "給水:ＴＳ継手:チーズ~65:$1", "給水:ＴＳ継手:チーズ~80･50:$1"}));
+}
+
+TEST_F(Tally, ACombinedFittingAddsItsStraightPortion) {
+  takeoff::Tally tally = Of(test::Extract({{.pipeKind = 1, .mainSize = 80, .branchSize = 50, .distance = 15}}));
+  EXPECT_EQ(tally.fittings, Lines{"給水:ＴＳ継手:エルボ~80･50|VP:015:"});
+  EXPECT_EQ(tally.pipes, Lines{"給水:ＴＳ継手:VP:50|015:000:*"});
+  EXPECT_EQ(RowTexts(takeoff::PipeRows(tally.pipes)), Lines{"給水:ＴＳ継手:VP:50:$0.150000"});
+}
+
+TEST_F(Tally, PipeLengthsAndSlopes) {
+  takeoff::Tally tally = Of(test::Extract({}, {{.size = 20, .angle = 0, .length = 250},
+                                               {.size = 25, .angle = 60, .length = 250},
+                                               {.size = 25, .angle = 0, .length = 7}}));
+  EXPECT_EQ(tally.pipes[0], "給水:塩ビ管:SGP白:20|250:000:");
+  EXPECT_EQ(tally.pipes[1], "給水:塩ビ管:SGP白:25|250:060:");
+  EXPECT_EQ(RowTexts(takeoff::PipeRows(tally.pipes)),
+            (Lines{"給水:塩ビ管:SGP白:20:$2.500000", "給水:塩ビ管:SGP白:25:$5.070000"}));
+}
+
+TEST_F(Tally, NamesFromTheLists) {
+  takeoff::Tally tally = Of(test::Extract(
+      {{.classification = 0, .sheet = 4, .cell = 9},  // no classification, no breakdown
+       {.classification = 99},                        // beyond the list
+       {.family = 3},                                 // ＭＤ継手, simplified
+       {.family = 4},                                 // and detailed
+       {.classification = 4, .pipeKind = 2, .family = 6, .sheet = 3, .cell = 20}},  // the last breakdown line
+      {{.pipeName = 3, .kindList = 0},
+       {.pipeKind = 3, .pipeName = 4, .kindList = 2},
+       {.kindList = 6},
+       {.pipeKind = 9, .pipeName = 20, .kindList = 5}}));
+  EXPECT_EQ(tally.fittings, (Lines{"-:ＴＳ継手:-~50|@:000:", ":ＴＳ継手:エルボ~50|@:000:", "給水:ＭＤ継手:エルボ~50|@:000:",
+                                   "給水:ＭＤ継手:エルボ~50|@:000:", "給湯:溶接継手:最後の部材~50|SGP黒:000:"}));
+  EXPECT_EQ(tally.pipes, (Lines{"給水:鋳鉄管:@:50|100:000:", "給水:鋳鉄管:sgp-VA:50|100:000:",
+                                "給水:塩ビ管:丸ダクト:50|100:000:", "給水:::50|100:000:",
+                                "給湯:溶接継手:SGP黒:50|000:000:*"}));
+}
+
+TEST_F(Tally, OnlyCirclesOfLineType9Count) {
+  Lines marker = Circles("7 8", bench::Radii(FittingMarker{}));
+  Lines extract = {"ci 7 8 0.91119", "lt9", "lt", "ci", "ci 7", "ci 7 8"};  // off at first; short lines change nothing
+  extract.insert(extract.end(), marker.begin(), marker.begin() + 4);
+  extract.push_back("lt1");
+  extract.push_back("ci 7 8 0.91119");  // outside lt9
+  extract.push_back("lt9 ");
+  extract.insert(extract.end(), marker.begin() + 4, marker.end());
+  EXPECT_EQ(Of(extract).fittings.size(), 1u);
+
+  Lines outside = {"lt1"};
+  for (const auto& line : marker) outside.push_back(line);
+  EXPECT_TRUE(Of(outside).fittings.empty());
+}
+
+TEST_F(Tally, ACentreCountsOnlyWithExactlyItsCircles) {
+  Lines nine = bench::Radii(FittingMarker{});
+  Lines eight(nine.begin(), nine.end() - 1);
+  Lines ten = nine;
+  ten.push_back("0.12345");
+  Lines extract = {"lt9"};
+  for (const Lines* radii : {&eight, &ten}) {
+    Lines circles = Circles(std::to_string(radii->size()) + " 0", *radii);
+    extract.insert(extract.end(), circles.begin(), circles.end());
+  }
+  // Two markers on one centre, and centres that differ only in their text.
+  for (int i = 0; i < 2; ++i) {
+    Lines circles = Circles("5 5", nine);
+    extract.insert(extract.end(), circles.begin(), circles.end());
+  }
+  Lines spelled = Circles("5.0 5", nine);
+  extract.insert(extract.end(), spelled.begin(), spelled.end());
+  EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50|@:000:"});
+}
+
+// One group of nine circles is one fitting, even when two of its circles
+// carry the head radius.
+TEST_F(Tally, ACentreIsTalliedOnce) {
+  Lines radii = bench::Radii(FittingMarker{});
+  radii[4] = "0.91119";  // in place of the main size
+  Lines extract = {"lt9"};
+  Lines circles = Circles("1 1", radii);
+  extract.insert(extract.end(), circles.begin(), circles.end());
+  EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50･0|@:000:"});
+}
+
+TEST_F(Tally, ARadiusWithoutItsCheckDigitLeavesItsPositionEmpty) {
+  Lines radii = bench::Radii(FittingMarker{.mainSize = 80});
+  radii[4] = "0.50808";
+  radii[8] = "0.1000";
+  Lines extract = {"lt9"};
+  Lines circles = Circles("1 1", radii);
+  extract.insert(extract.end(), circles.begin(), circles.end());
+  EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50･0|@::"});
+}
+
+TEST(TallyRows, OrderedAsShiftJisWithoutRegardToCase) {
+  auto keys = [](const std::vector<takeoff::ResultRow>& rows) {
+    Lines texts;
+    for (const auto& row : rows) texts.push_back(row.key);
+    return texts;
+  };
+  // JIS order of the readings: kyū, hai, rei (Unicode would put 冷 first).
+  EXPECT_EQ(keys(takeoff::FittingRows({"冷温水:a~1|", "排水:a~1|", "給水:a~1|"})),
+            (Lines{"給水:a~1", "排水:a~1", "冷温水:a~1"}));
+  EXPECT_EQ(keys(takeoff::PipeRows({"給水:管:VP:50|1:0:", "給水:管:sgp:50|1:0:"})),
+            (Lines{"給水:管:sgp:50", "給水:管:VP:50"}));
+  // The second byte of ア is "A"; folding it would make ア sort as ヂ.
+  EXPECT_EQ(keys(takeoff::FittingRows({"ヂA~1|", "アB~1|"})), (Lines{"アB~1", "ヂA~1"}));
+  // Sizes are text: 100 before 50.
+  EXPECT_EQ(keys(takeoff::FittingRows({"a~50|", "a~100|"})), (Lines{"a~100", "a~50"}));
+}
