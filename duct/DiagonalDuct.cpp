@@ -4,6 +4,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/RotationButtons.h"
 
 namespace duct {
 namespace {
@@ -12,17 +13,15 @@ using figure::Figure;
 using D = DiagonalDuct;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.place = D::kPlace;
-  ids.update = D::kUpdate;
-  ids.angle = D::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = D::kRotation0 + i;
-  ids.mirror = D::kMirror;
-  ids.currentLayer = D::kCurrentLayer;
-  ids.anchor = D::kAnchor;
-  ids.preview = D::kPreview;
-  ids.status = D::kStatus;
-  return ids;
+  return {.place = D::kPlace,
+          .update = D::kUpdate,
+          .angle = D::kAngle,
+          .rotation = figure::RotationIds(D::kRotation0),
+          .mirror = D::kMirror,
+          .currentLayer = D::kCurrentLayer,
+          .anchor = D::kAnchor,
+          .preview = D::kPreview,
+          .status = D::kStatus};
 }
 
 ui::Layout MakeLayout() {

@@ -6,6 +6,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/RotationButtons.h"
 #include "ui/Text.h"
 
 namespace duct {
@@ -15,17 +16,15 @@ using figure::Figure;
 using U = DuctUpDown;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.place = U::kPlace;
-  ids.update = U::kUpdate;
-  ids.angle = U::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = U::kRotation0 + i;
-  ids.mirror = U::kMirror;
-  ids.currentLayer = U::kCurrentLayer;
-  ids.anchor = U::kAnchor;
-  ids.preview = U::kPreview;
-  ids.status = U::kStatus;
-  return ids;
+  return {.place = U::kPlace,
+          .update = U::kUpdate,
+          .angle = U::kAngle,
+          .rotation = figure::RotationIds(U::kRotation0),
+          .mirror = U::kMirror,
+          .currentLayer = U::kCurrentLayer,
+          .anchor = U::kAnchor,
+          .preview = U::kPreview,
+          .status = U::kStatus};
 }
 
 ui::Layout MakeLayout() {

@@ -14,16 +14,14 @@ using figure::Vec;
 using E = ElbowUpDown;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.update = E::kUpdate;
-  ids.angle = E::kAngle;
-  ids.rotation = {E::kRotation0, E::kRotation45, 1395, 1396, 1397, 1398, 1399, 1400};
-  ids.mirror = E::kMirror;
-  ids.currentLayer = E::kCurrentLayer;
-  ids.anchor = E::kAnchor;
-  ids.preview = E::kPreview;
-  ids.status = E::kStatus;
-  return ids;
+  return {.update = E::kUpdate,
+          .angle = E::kAngle,
+          .rotation = {E::kRotation0, E::kRotation45, 1395, 1396, 1397, 1398, 1399, 1400},
+          .mirror = E::kMirror,
+          .currentLayer = E::kCurrentLayer,
+          .anchor = E::kAnchor,
+          .preview = E::kPreview,
+          .status = E::kStatus};
 }
 
 ui::Layout MakeLayout() {

@@ -6,6 +6,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/RotationButtons.h"
 
 namespace duct {
 namespace {
@@ -15,17 +16,15 @@ using figure::Vec;
 using R = ElbowUpDownRun;
 
 FittingIds Ids() {
-  FittingIds ids;
-  ids.place = R::kPlace;
-  ids.update = R::kUpdate;
-  ids.angle = R::kAngle;
-  for (int i = 0; i < 8; ++i) ids.rotation[i] = R::kRotation0 + i;
-  ids.mirror = R::kMirror;
-  ids.currentLayer = R::kCurrentLayer;
-  ids.anchor = R::kAnchor;
-  ids.preview = R::kPreview;
-  ids.status = R::kStatus;
-  return ids;
+  return {.place = R::kPlace,
+          .update = R::kUpdate,
+          .angle = R::kAngle,
+          .rotation = figure::RotationIds(R::kRotation0),
+          .mirror = R::kMirror,
+          .currentLayer = R::kCurrentLayer,
+          .anchor = R::kAnchor,
+          .preview = R::kPreview,
+          .status = R::kStatus};
 }
 
 ui::Layout MakeLayout() {
@@ -191,9 +190,11 @@ struct UpstreamJoint {
   Vec At(double u, double v) const { return turned ? Vec{v, u} : Vec{u, v}; }
 };
 
-// One side of the upstream duct at v, the riser's side there at riserSide;
-// a taper towards the riser's far corner is cut at u = farCut.
-void UpstreamSide(Figure& fig, const UpstreamJoint& j, double v, double riserSide, double farCut) {
+// One side of the upstream duct at v, the riser's side there at riserSide.
+// Its tapers are cut at the riser's flange; on the side the downstream duct
+// leaves from (the L-shape's +x side), which has no flange, at the riser's
+// side facing the upstream duct.
+void UpstreamSide(Figure& fig, const UpstreamJoint& j, double v, double riserSide, bool towardsDownstream) {
   auto line = [&](Look look, Vec a, Vec b) { Draw(fig, look, j.At(a.x, a.y), j.At(b.x, b.y)); };
   if (riserSide == v) {
     line(kBody, {j.end, v}, {-j.riser - j.f, v});
@@ -204,9 +205,10 @@ void UpstreamSide(Figure& fig, const UpstreamJoint& j, double v, double riserSid
   const Vec start{narrower ? -2 * j.riser : -(j.halfHeight + j.riser), v};
   const Vec farCorner{-j.riser, riserSide}, nearCorner{j.riser, riserSide};
   line(kBody, {j.end, v}, start);
-  line(kBody, start, AtX(start, farCorner, farCut));
-  if (narrower) line(kBody, start, AtY(start, nearCorner, riserSide + sign * j.f));
-  else line(kHidden, start, nearCorner);
+  line(kBody, start, AtX(start, farCorner, towardsDownstream ? -j.riser : -j.riser - j.f));
+  if (!narrower) line(kHidden, start, nearCorner);
+  else if (towardsDownstream) line(kBody, start, AtX(start, nearCorner, -j.riser));
+  else line(kBody, start, AtY(start, nearCorner, riserSide + sign * j.f));
 }
 
 void StraightUpper(Figure& f, const Sizes& z) {
@@ -243,8 +245,8 @@ void StraightLower(Figure& f, const Sizes& z) {
   Draw(f, kBody, {-rx, -z.b2}, {end, -z.b2});
   Draw(f, kBody, {-rx, z.a2}, {-rx, -z.b2});
   const UpstreamJoint j{false, up, rx, z.h1 / 2, fl};
-  UpstreamSide(f, j, hw, z.a2, -rx - fl);
-  UpstreamSide(f, j, -hw, -z.b2, -rx - fl);
+  UpstreamSide(f, j, hw, z.a2, false);
+  UpstreamSide(f, j, -hw, -z.b2, false);
 }
 
 // How the L-shape aligns the riser and the downstream duct with the
@@ -294,7 +296,11 @@ void LUpper(Figure& f, const Sizes& z, const Across& down) {
   Draw(f, kEndFlange, {end, down.top + fl}, {end, down.bottom - fl});
   Draw(f, kAngleLine, {rx, up + z.aw}, {-rx, up + z.aw});
   Draw(f, kAngleLine, {end - z.aw, down.bottom}, {end - z.aw, down.top});
-  Draw(f, kBody, {rx, up}, {rx, -ry - fl});
+  // The upstream sides reach the riser flange, unless a wider downstream
+  // duct on top covers the +x one before.
+  double covered = -ry - fl;
+  if (-down.bottom > ry) covered = std::min(covered, AtX({-rx, -ry}, {start, down.bottom}, rx).y);
+  Draw(f, kBody, {rx, up}, {rx, covered});
   Draw(f, kBody, {-rx, up}, {-rx, -ry - fl});
   Draw(f, kBody, {-rx - fl, ry + fl}, {-rx - fl, -(ry + fl)});
   Draw(f, kBody, {-rx, ry}, {-rx, -ry});
@@ -317,8 +323,8 @@ void LLower(Figure& f, const Sizes& z, const Riser& r) {
   Draw(f, kBody, {r.x0, ry}, {r.x0, -ry});
   Draw(f, kBody, {r.x0, -ry}, {end, -ry});
   const UpstreamJoint j{true, up, ry, z.hl / 2, fl};
-  UpstreamSide(f, j, hw, r.x1, -ry);  // towards the downstream duct the far taper ends on the riser's side
-  UpstreamSide(f, j, -hw, r.x0, -ry - fl);
+  UpstreamSide(f, j, hw, r.x1, true);
+  UpstreamSide(f, j, -hw, r.x0, false);
 }
 
 }  // namespace

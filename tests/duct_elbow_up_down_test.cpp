@@ -127,6 +127,17 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
   EXPECT_EQ(down[14], "1,1,175,225,175,200");
 }
 
+TEST_F(ElbowUpDownTest, EveryConstructionIsClosedUpToTheEndFlange) {
+  Open();
+  for (const char* shape : {"上がり", "下がり"}) {
+    for (const char* section : {"300", "400", "500"}) {  // narrower, as wide as and wider than the duct
+      user->Click(shape);
+      Sizes("400", section, "300", "300", "50");
+      EXPECT_EQ(test::Describe(test::GapsBesideEndFlanges(dialog->figure())), "") << shape << " " << section;
+    }
+  }
+}
+
 TEST_F(ElbowUpDownTest, TheHalvesAlwaysAddUpToTheWidth) {
   Open();
   user->Type(Id(E::kWidth), "401");
