@@ -4,6 +4,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/Preview.h"
 #include "figure/RotationButtons.h"
 
 namespace duct {
@@ -186,7 +187,7 @@ std::optional<std::string> DiagonalDuct::InputError() const {
 
 bool DiagonalDuct::CheckBeforePlacing() { return !InputError(); }
 
-double DiagonalDuct::PreviewScale() const { return FitPreviewScale(figure(), form().PixelRect(kPreview)); }
+double DiagonalDuct::PreviewScale() const { return figure::RecordFitScale(figure(), 104, 80); }
 
 void DiagonalDuct::Build() {
   if (!form().Checked(kByAngle) && !form().Checked(kByLength)) return;

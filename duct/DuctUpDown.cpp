@@ -6,6 +6,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/Preview.h"
 #include "figure/RotationButtons.h"
 #include "ui/Text.h"
 
@@ -174,7 +175,7 @@ std::optional<std::string> DuctUpDown::InputError() const {
 
 bool DuctUpDown::CheckBeforePlacing() { return !InputError(); }
 
-double DuctUpDown::PreviewScale() const { return FitPreviewScale(figure(), form().PixelRect(kPreview)); }
+double DuctUpDown::PreviewScale() const { return figure::RecordFitScale(figure(), 104, 80); }
 
 void DuctUpDown::Build() {
   const double w1 = Value(kEndWidth), w2 = Value(kMiddleWidth);

@@ -5,6 +5,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/Preview.h"
 
 namespace duct {
 namespace {
@@ -255,7 +256,7 @@ void ElbowUpDown::ApplyRunLength() {
   writing_ = false;
 }
 
-double ElbowUpDown::PreviewScale() const { return FitPreviewScale(figure(), form().PixelRect(kPreview)); }
+double ElbowUpDown::PreviewScale() const { return figure::RecordFitScale(figure(), 104, 80); }
 
 std::optional<std::string> ElbowUpDown::DrawNamePrefix() const {
   static const char* prefixes[] = {"Z_", "EU_", "ES_", "ED_"};

@@ -6,6 +6,7 @@
 
 #include "duct/FittingLayout.h"
 #include "duct/VerticalOffset.h"
+#include "figure/Preview.h"
 #include "figure/RotationButtons.h"
 
 namespace duct {
@@ -386,7 +387,7 @@ void ElbowUpDownRun::EnableShape(bool straight) {
   for (int id : kLBoxes) form().SetEnabled(id, !straight);
 }
 
-double ElbowUpDownRun::PreviewScale() const { return FitPreviewScale(figure(), form().PixelRect(kPreview)); }
+double ElbowUpDownRun::PreviewScale() const { return figure::RecordFitScale(figure(), 104, 80); }
 
 void ElbowUpDownRun::Build() {
   const bool straight = form().Checked(kStraight), upper = form().Checked(kUpper);

@@ -1,10 +1,8 @@
 #include "duct/VerticalOffset.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "duct/SectionIcons.h"
-#include "figure/Preview.h"
 #include "ui/Text.h"
 
 namespace duct {
@@ -58,20 +56,6 @@ std::string FormatTenth(double value) {
   std::string text = sign + std::to_string(magnitude / 10);
   if (magnitude % 10 != 0) text += "." + std::to_string(magnitude % 10);
   return text;
-}
-
-double FitPreviewScale(const figure::Figure& figure, ui::Rect frame) {
-  double reachX = 0, reachY = 0;  // how far the lines reach from the placement point
-  for (int i = 1; i < figure.count(); ++i) {
-    const std::string& record = figure.records()[i];
-    if (ui::GetListField(record, 1, ',') != "1") continue;
-    auto at = [&](int n) { return std::fabs(ui::ToReal(ui::GetListField(record, n, ','))); };
-    reachX = std::max({reachX, at(4), at(6)});
-    reachY = std::max({reachY, at(5), at(7)});
-  }
-  constexpr double kMargin = 8;  // pixels left free inside the frame
-  const double scale = std::min((frame.width / 2 - kMargin) / reachX, (frame.height / 2 - kMargin) / reachY);
-  return std::isfinite(scale) && scale > 0 ? scale : figure::kFallbackScale;
 }
 
 }  // namespace duct

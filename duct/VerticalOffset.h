@@ -1,14 +1,13 @@
 // What the vertical-offset commands share ("エルボ上下：単独", "エルボ上下：連続",
 // "振り上げダクト作図", "ダクトアップダウン"): the looks of their lines, points
 // on a line, the reference point, the width split at the centre line, the
-// section symbol buttons, the numbers they show and the preview scale.
+// section symbol buttons and the numbers they show.
 #pragma once
 
 #include <string>
 
 #include "figure/Figure.h"
 #include "ui/Form.h"
-#include "ui/Layout.h"
 
 namespace duct {
 
@@ -49,10 +48,5 @@ int CheckedSymbol(const ui::Form& form, int first);
 // A length or angle as shown: a whole number, or with one decimal when its
 // first decimal is not 0 (907.5 -> "907.5", 910.04 -> "910").
 std::string FormatTenth(double value);
-
-// Pixels per millimetre that fit the placed lines (turned, mirrored and
-// moved to its reference point) into the preview frame around the placement
-// point at its centre.
-double FitPreviewScale(const figure::Figure& figure, ui::Rect frame);
 
 }  // namespace duct
