@@ -4,6 +4,10 @@
 #include "duct/AnemoUnineck.h"
 #include "duct/ButtBranch.h"
 #include "duct/Damper.h"
+#include "duct/DiagonalDuct.h"
+#include "duct/DuctUpDown.h"
+#include "duct/ElbowUpDown.h"
+#include "duct/ElbowUpDownRun.h"
 #include "duct/FlexDuct.h"
 #include "duct/GeneralElbow.h"
 #include "duct/GrilleBox.h"
@@ -47,8 +51,8 @@ const std::vector<Command>& DuctCommands() {
       {1102, "割込分岐：二・双・T方向", "割込分岐：二方向", F, "割込分岐：２方向・双方向・T方向", 3, &Open<duct::TwoWayBranch>},
       {1103, "一般両エルボ", "一般両エルボ", F, "エルボ：一般両エルボ", 4, &Open<duct::GeneralElbow>},
       {1104, "消音付エルボ", "消音付エルボ", F, "消音付エルボ", 5, &Open<duct::SilencerElbow>},
-      {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, nullptr},
-      {1106, "エルボ上下：連続", none, F, "エルボ上下：連続", 24, nullptr},
+      {1105, "エルボ上下：単独", "エルボ上下：単独", F, "エルボ上下：単独", 7, &Open<duct::ElbowUpDown>},
+      {1106, "エルボ上下：連続", "エルボ上下：連続", F, "エルボ上下：連続", 24, &Open<duct::ElbowUpDownRun>},
       {1107, "突付け分岐枝管", "突付け分岐枝管", F, "突付け分岐枝管", 6, &Open<duct::ButtBranch>},
       {1108, "短管・片落管", "短管・片落管", F, "短管・片落管", 10, &Open<duct::ShortPipe>},
       {1109, "S字管", "S字管", F, "S字管", 8, &Open<duct::SPipe>},
@@ -57,8 +61,8 @@ const std::vector<Command>& DuctCommands() {
       {1112, "アネモ+ボックス", "アネモ+ボックス", F, "アネモ+ボックス", 12, &Open<duct::AnemoBox>},
       {1113, "角形制気口+ボックス", "角形制気+ボックス", F, "角形制気口+ボックス作図", 23, &Open<duct::GrilleBox>},
       {1114, "フレキダクト", "フレキダクト", F, "フレキダクト作図", 19, &Open<duct::FlexDuct>},
-      {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, nullptr},
-      {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, nullptr},
+      {1115, "斜め上下振りダクト", "斜め上下振りダクト", F, "振り上げダクト作図", 20, &Open<duct::DiagonalDuct>},
+      {1116, "アップダウン", "アップダウン", F, "ダクトアップダウン", 22, &Open<duct::DuctUpDown>},
       {1117, "ダンパー", "ダンパー", F, "ダンパー作図", 21, &Open<duct::Damper>},
       {1118, "直管作図", "直管作図", BatchMode::StraightDuct, "直管作図", 13, &Open<duct::StraightDuct>},
   };

@@ -141,7 +141,12 @@ void FittingDialog::WriteDrawing() { figure::WriteDrawData(drive(), figure_, for
 void FittingDialog::SaveSettings() {
   std::vector<std::string> lines = SettingsLines();
   drive().WriteLines(settings::SetFile(setup_.settingsFile), lines);
-  if (auto prefix = DrawNamePrefix()) settings::WriteDrawName(drive(), *prefix, lines, common_);
+  if (auto prefix = DrawNamePrefix()) {
+    std::vector<std::string> values = lines;
+    if (setup_.drawNameLines > 0 && values.size() > static_cast<size_t>(setup_.drawNameLines))
+      values.resize(setup_.drawNameLines);
+    settings::WriteDrawName(drive(), *prefix, values, common_);
+  }
 }
 
 void FittingDialog::OnPaint(ui::Canvas& canvas) {

@@ -44,6 +44,7 @@ struct FittingSetup {
   int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4; 0: not read)
   std::string openingStatus = kStatusStale;
   FittingIds ids;
+  int drawNameLines = 0;  // settings lines the drawing name is formed from (0: all)
 };
 
 // One line of a command's settings file: a control's text, a check box as
