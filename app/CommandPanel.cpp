@@ -1,6 +1,5 @@
 #include "app/CommandPanel.h"
 
-#include "app/PlaceholderDialog.h"
 #include "settings/AttributeDialog.h"
 #include "settings/DuctSettings.h"
 #include "ui/Drive.h"
@@ -98,9 +97,7 @@ void CommandPanel::RefreshStatus() {
 
 void CommandPanel::Open(const Command& command) {
   if (command.title) WriteBatchFile(env(), command.mode, *command.title);
-  std::unique_ptr<ui::DialogHandler> dialog =
-      command.open ? command.open(env()) : std::make_unique<PlaceholderDialog>(env(), command.dialogCaption);
-  dialog->RunModal();
+  command.open(env())->RunModal();
   if (command.number) {
     RecordCommand(drive(), *command.number);
     RefreshStatus();

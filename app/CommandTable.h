@@ -25,9 +25,8 @@ struct Command {
   std::string caption;
   std::optional<std::string> title;  // batch written only with a title
   BatchMode mode;
-  std::string dialogCaption;
   std::optional<int> number;  // Command.ini written only with a number
-  DialogFactory open;         // nullptr: the command is not built yet
+  DialogFactory open;
 };
 
 // Button groups of the panel.

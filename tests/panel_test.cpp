@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <map>
 
 using ui::Driver;
 
@@ -91,16 +92,30 @@ TEST(CommandPanel, ACommandWritesItsBatchBeforeAndItsNumberAfter) {
   EXPECT_TRUE(p.user.Checked("一般両エルボ"));
 }
 
-TEST(CommandPanel, EveryRowWritesWhatItsTableSays) {
+TEST(CommandPanel, EveryRowOpensItsDialogAndWritesWhatItsTableSays) {
+  const std::map<int, std::string> captions = {
+      {1101, "割込分岐：三方向"}, {1102, "割込分岐：２方向・双方向・T方向"}, {1103, "エルボ：一般両エルボ"},
+      {1104, "消音付エルボ"}, {1105, "エルボ上下：単独"}, {1106, "エルボ上下：連続"}, {1107, "突付け分岐枝管"},
+      {1108, "短管・片落管"}, {1109, "S字管"}, {1110, "内貼り付ボックス"}, {1111, "アネモ+ユニネック"},
+      {1112, "アネモ+ボックス"}, {1113, "角形制気口+ボックス作図"}, {1114, "フレキダクト作図"},
+      {1115, "振り上げダクト作図"}, {1116, "ダクトアップダウン"}, {1117, "ダンパー作図"}, {1118, "直管作図"},
+      {1201, "配置部材選択メニュー"}, {1202, "配管継手・部材属性設定"}, {1203, "配管線作図"}, {1204, "線属性設定"},
+      {1205, "積算結果表"}, {1206, "積算設定"}};
   for (const auto* table : {&app::DuctCommands(), &app::PipeCommands()}) {
     for (const app::Command& command : *table) {
       test::TestDrive t;
       Panel p(t);
       t.Remove(kCommand);
       t.Remove(kBatch);
-      t.services().fallbackDriver = [](ui::DialogHandler& d) { d.UserClose(); };
+      std::string opened;
+      t.services().fallbackDriver = [&](ui::DialogHandler& d) {
+        opened = d.form().layout().caption;
+        d.UserClose();
+      };
       p.panel.UserClick(command.buttonId);
       SCOPED_TRACE(command.caption);
+      EXPECT_EQ(opened, captions.at(command.buttonId));
+      EXPECT_TRUE(t.services().messages.empty()) << t.services().messages[0].text;
       EXPECT_EQ(t.Exists(kBatch), command.title.has_value());
       if (command.title) {
         // The title comes back unchanged through code page 932.
