@@ -3,6 +3,7 @@
 #include "duct/AnemoBox.h"
 #include "duct/AnemoUnineck.h"
 #include "duct/GrilleBox.h"
+#include "tests/FigureOutline.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
@@ -13,24 +14,14 @@ using duct::GrilleBox;
 using ui::GetListField;
 using ui::ToReal;
 
+using test::CountLines;
+
 namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
 std::string Id(int id) { return std::to_string(id); }
 
-// Records of the figure whose first four coordinates match.
-int CountLines(const figure::Figure& f, double x1, double y1, double x2, double y2) {
-  int n = 0;
-  for (int i = 1; i < f.count(); ++i) {
-    const std::string& r = f.records()[i];
-    auto v = [&](int k) { return ToReal(GetListField(r, k, ',')); };
-    if (GetListField(r, 1, ',') == "1" && std::abs(v(4) - x1) < 1e-6 && std::abs(v(5) - y1) < 1e-6 &&
-        std::abs(v(6) - x2) < 1e-6 && std::abs(v(7) - y2) < 1e-6)
-      ++n;
-  }
-  return n;
-}
 
 class AnemoBoxTest : public ::testing::Test {
  protected:

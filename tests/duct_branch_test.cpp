@@ -5,6 +5,7 @@
 #include "duct/Branch.h"
 #include "duct/ThreeWayBranch.h"
 #include "duct/TwoWayBranch.h"
+#include "tests/FigureOutline.h"
 #include "tests/TestDrive.h"
 #include "ui/Text.h"
 #include "ui/headless/Driver.h"
@@ -14,24 +15,14 @@ using duct::TwoWayBranch;
 using ui::GetListField;
 using ui::ToReal;
 
+using test::CountLines;
+
 namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
 std::string Id(int id) { return std::to_string(id); }
 
-// Line records of the figure with these end points.
-int CountLines(const figure::Figure& f, double x1, double y1, double x2, double y2) {
-  int n = 0;
-  for (int i = 1; i < f.count(); ++i) {
-    const std::string& r = f.records()[i];
-    auto v = [&](int k) { return ToReal(GetListField(r, k, ',')); };
-    if (GetListField(r, 1, ',') == "1" && std::abs(v(4) - x1) < 1e-6 && std::abs(v(5) - y1) < 1e-6 &&
-        std::abs(v(6) - x2) < 1e-6 && std::abs(v(7) - y2) < 1e-6)
-      ++n;
-  }
-  return n;
-}
 
 // Radius of the arc record centred at (cx, cy), or -1.
 double ArcRadius(const figure::Figure& f, double cx, double cy) {
