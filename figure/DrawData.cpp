@@ -17,17 +17,35 @@ namespace {
 
 std::string Number(const std::string& record, int field) { return FormatExp(ToReal(GetListField(record, field, ','))); }
 
-void Emit(std::vector<std::string>& lines, const char* key, const std::string& value, std::string& last) {
+}  // namespace
+
+void DrawDataWriter::Emit(const char* key, const std::string& value, std::string& last) {
   if (value == last) return;
   lines.push_back(key + value);
   last = value;
 }
 
-}  // namespace
+void DrawDataWriter::Attributes(const std::string& layerGroup, const std::string& layer,
+                                const std::string& lineType, const std::string& colour) {
+  if (!currentLayer_) {
+    Emit("lg", layerGroup, layerGroup_);
+    Emit("ly", layer, layer_);
+  }
+  Emit("lt", lineType, lineType_);
+  Emit("lc", colour, colour_);
+}
+
+void DrawDataWriter::Segment(const std::string& r) {
+  lines.push_back(" " + Number(r, 4) + " " + Number(r, 5) + " " + Number(r, 6) + " " + Number(r, 7));
+}
+
+void DrawDataWriter::Arc(const std::string& r) {
+  lines.push_back("ci " + Number(r, 4) + " " + Number(r, 5) + " " + Number(r, 6) + " " + Number(r, 7) + " " +
+                  Number(r, 8) + " 1 0");
+}
 
 std::vector<std::string> DrawDataLines(const Figure& figure, bool currentLayer) {
-  std::vector<std::string> lines;
-  std::string layerGroup, layer, lineType, colour;
+  DrawDataWriter writer(currentLayer);
   const auto& records = figure.records();
   for (size_t i = 1; i < records.size(); ++i) {
     const std::string& record = records[i];
@@ -36,21 +54,12 @@ std::vector<std::string> DrawDataLines(const Figure& figure, bool currentLayer) 
     settings::SlotAttributes attributes;
     if (slot >= 1 && slot <= settings::kSlots) attributes = figure.slots()[slot];
     int layerField = kind == 2 ? 9 : 8;
-    if (!currentLayer) {
-      Emit(lines, "lg", GetListField(record, layerField, ','), layerGroup);
-      Emit(lines, "ly", GetListField(record, layerField + 1, ','), layer);
-    }
-    Emit(lines, "lt", attributes.lineType, lineType);
-    Emit(lines, "lc", attributes.colour, colour);
-    if (kind == 1) {
-      lines.push_back(" " + Number(record, 4) + " " + Number(record, 5) + " " + Number(record, 6) + " " +
-                      Number(record, 7));
-    } else if (kind == 2) {
-      lines.push_back("ci " + Number(record, 4) + " " + Number(record, 5) + " " + Number(record, 6) + " " +
-                      Number(record, 7) + " " + Number(record, 8) + " 1 0");
-    }
+    writer.Attributes(GetListField(record, layerField, ','), GetListField(record, layerField + 1, ','),
+                      attributes.lineType, attributes.colour);
+    if (kind == 1) writer.Segment(record);
+    else if (kind == 2) writer.Arc(record);
   }
-  return lines;
+  return writer.lines;
 }
 
 void WriteDrawData(const ui::Drive& drive, const Figure& figure, bool currentLayer) {

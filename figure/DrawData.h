@@ -19,6 +19,27 @@ class InvalidFigure : public std::runtime_error {
   InvalidFigure();
 };
 
+// Collects drawing-data lines from figure-style records: an attribute line
+// only where its value differs from the last one written (empty values are
+// never written), and with `currentLayer` no lg/ly line at all.
+class DrawDataWriter {
+ public:
+  explicit DrawDataWriter(bool currentLayer) : currentLayer_(currentLayer) {}
+  void Attributes(const std::string& layerGroup, const std::string& layer, const std::string& lineType,
+                  const std::string& colour);
+  // The segment line from the record's fields 4..7.
+  void Segment(const std::string& record);
+  // The "ci" line from the record's fields 4..8.
+  void Arc(const std::string& record);
+  std::vector<std::string> lines;
+
+ private:
+  void Emit(const char* key, const std::string& value, std::string& last);
+
+  bool currentLayer_;
+  std::string layerGroup_, layer_, lineType_, colour_;
+};
+
 // The lines for the figure; with `currentLayer` no lg/ly line at all.
 std::vector<std::string> DrawDataLines(const Figure& figure, bool currentLayer);
 

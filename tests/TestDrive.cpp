@@ -20,9 +20,10 @@ fs::path NewRoot() {
   return root;
 }
 
-// The installed drive every test drive starts as. Installing syncs each
-// shipped file to disk, which takes seconds for the catalogue's hundreds of
-// part files, so it is done once for the shipped data as it stands and kept
+// The installed drive every test drive starts as. Installing converts and
+// writes each of the hundreds of shipped files (most of them the catalogue's
+// part files), which costs every test process a noticeable share of the
+// suite's time, so it is done once for the shipped data as it stands and kept
 // in the temporary folder for every test process; a test drive copies it and
 // links its part folders, which nothing writes.
 class InstalledDrive {
