@@ -20,9 +20,6 @@ namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
-std::string Id(int id) { return std::to_string(id); }
-
-
 class AnemoBoxTest : public ::testing::Test {
  protected:
   void Open() {
@@ -41,9 +38,9 @@ TEST_F(AnemoBoxTest, SquareDuctFlangeAndAngleLines) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"5", "3", "100", "50"});
   Open();
   user->Click("ボックス+角ダクト");
-  user->Type(Id(AnemoBox::kBoxSize), "500");
-  user->Type(Id(AnemoBox::kDuctLength), "150");
-  user->Type(Id(AnemoBox::kDuctWidth), "350");
+  user->Type(AnemoBox::kBoxSize, "500");
+  user->Type(AnemoBox::kDuctLength, "150");
+  user->Type(AnemoBox::kDuctWidth, "350");
   user->Click("表示更新");
   EXPECT_EQ(CountLines(dialog->figure(), 400, 178, 400, -178), 1);
   EXPECT_EQ(CountLines(dialog->figure(), 395, 175, 395, -175), 1);
@@ -52,7 +49,7 @@ TEST_F(AnemoBoxTest, SquareDuctFlangeAndAngleLines) {
 TEST_F(AnemoBoxTest, TheStepLineDecidesHowOftenTheRightSideIsDrawn) {
   Open();
   user->Click("ボックス+丸ダクト");
-  user->Type(Id(AnemoBox::kBoxSize), "500");
+  user->Type(AnemoBox::kBoxSize, "500");
   if (!user->Checked("内貼り有")) user->Click("内貼り有");
   if (user->Checked("段差書込み有")) user->Click("段差書込み有");
   EXPECT_EQ(CountLines(dialog->figure(), 250, -250, 250, 250), 2);
@@ -63,28 +60,28 @@ TEST_F(AnemoBoxTest, TheStepLineDecidesHowOftenTheRightSideIsDrawn) {
 TEST_F(AnemoBoxTest, ASizeSetsNeckAnemostatAndBox) {
   Open();
   user->Click("丸アネモ");
-  user->Type(Id(AnemoBox::kMargin), "100");
-  user->Focus(Id(AnemoBox::kNeck));  // a linked box focused last must not undo the choice
-  user->Select(Id(AnemoBox::kSizeList), "#25");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kNeck)), "248");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kAnemostat)), "540");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kBoxSize)), "448");
+  user->Type(AnemoBox::kMargin, "100");
+  user->Focus(AnemoBox::kNeck);  // a linked box focused last must not undo the choice
+  user->Select(AnemoBox::kSizeList, "#25");
+  EXPECT_EQ(user->Text(AnemoBox::kNeck), "248");
+  EXPECT_EQ(user->Text(AnemoBox::kAnemostat), "540");
+  EXPECT_EQ(user->Text(AnemoBox::kBoxSize), "448");
   user->Click("角アネモ");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kAnemostat)), "530");
+  EXPECT_EQ(user->Text(AnemoBox::kAnemostat), "530");
 }
 
 TEST_F(AnemoBoxTest, LinkedBoxesFollowTheOneBeingTyped) {
   Open();
-  user->Type(Id(AnemoBox::kNeck), "200");
-  user->Type(Id(AnemoBox::kMargin), "50");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kBoxSize)), "300");
-  user->Type(Id(AnemoBox::kBoxSize), "405");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kMargin)), "102");  // (405 - 200) / 2 cut to a whole number
-  EXPECT_EQ(user->Text(Id(AnemoBox::kStatus)), "《表示更新をクリック》");
+  user->Type(AnemoBox::kNeck, "200");
+  user->Type(AnemoBox::kMargin, "50");
+  EXPECT_EQ(user->Text(AnemoBox::kBoxSize), "300");
+  user->Type(AnemoBox::kBoxSize, "405");
+  EXPECT_EQ(user->Text(AnemoBox::kMargin), "102");  // (405 - 200) / 2 cut to a whole number
+  EXPECT_EQ(user->Text(AnemoBox::kStatus), "《表示更新をクリック》");
   // The linked box changes only on focus: typing into the margin without
   // focusing it (the box size was focused last) recomputes nothing.
   dialog->UserEdit(AnemoBox::kMargin, "10");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kBoxSize)), "405");
+  EXPECT_EQ(user->Text(AnemoBox::kBoxSize), "405");
 }
 
 TEST_F(AnemoBoxTest, PlacingStoresEverythingAndReopeningRestoresIt) {
@@ -94,10 +91,10 @@ TEST_F(AnemoBoxTest, PlacingStoresEverythingAndReopeningRestoresIt) {
   user->Click("内貼り有");
   user->Click("左右反転");
   user->Click("現在のレイヤに作図");
-  user->Click(Id(AnemoBox::kRotation0 + 3));  // 135 degrees
-  user->Type(Id(AnemoBox::kPaddle), "321");
+  user->Click(AnemoBox::kRotation0 + 3);  // 135 degrees
+  user->Type(AnemoBox::kPaddle, "321");
   user->Click("配置実行");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(AnemoBox::kStatus), "<<配置できます>>");
   auto first = t.Lines(kDrawData);
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(kDrawData), first);
@@ -113,9 +110,9 @@ TEST_F(AnemoBoxTest, PlacingStoresEverythingAndReopeningRestoresIt) {
   EXPECT_TRUE(user->Checked("内貼り有"));
   EXPECT_TRUE(user->Checked("左右反転"));
   EXPECT_TRUE(user->Checked("現在のレイヤに作図"));
-  EXPECT_TRUE(user->Checked(Id(AnemoBox::kRotation0 + 3)));
-  EXPECT_EQ(user->Text(Id(AnemoBox::kPaddle)), "321");
-  EXPECT_EQ(user->Text(Id(AnemoBox::kStatus)), "設定後配置実行をクリック");
+  EXPECT_TRUE(user->Checked(AnemoBox::kRotation0 + 3));
+  EXPECT_EQ(user->Text(AnemoBox::kPaddle), "321");
+  EXPECT_EQ(user->Text(AnemoBox::kStatus), "設定後配置実行をクリック");
   EXPECT_EQ(dialog->angle(), 135);
 }
 
@@ -197,14 +194,14 @@ TEST(AnemoUnineck, AWideDuctIsRefusedWithAMessage) {
   AnemoUnineck dialog(t.env());
   dialog.UserInit();
   ui::Driver user(dialog);
-  user.Type(Id(AnemoUnineck::kChamber), "300");
-  user.Type(Id(AnemoUnineck::kDuctWidth), "400");
+  user.Type(AnemoUnineck::kChamber, "300");
+  user.Type(AnemoUnineck::kDuctWidth, "400");
   user.Click("表示更新");
   EXPECT_TRUE(dialog.figure().finite());  // the preview still draws
   user.Click("配置実行");
   EXPECT_EQ(t.MessageTexts().back(), "ダクト巾Wはチャンバー径R以下にしてください。");
   EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
-  EXPECT_NE(user.Text(Id(AnemoUnineck::kStatus)), "<<配置できます>>");
+  EXPECT_NE(user.Text(AnemoUnineck::kStatus), "<<配置できます>>");
 }
 
 TEST(AnemoUnineck, ASizeSetsNeckDuctChamberAndAnemostat) {
@@ -212,17 +209,17 @@ TEST(AnemoUnineck, ASizeSetsNeckDuctChamberAndAnemostat) {
   AnemoUnineck dialog(t.env());
   dialog.UserInit();
   ui::Driver user(dialog);
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user.Text(AnemoUnineck::kStatus), "設定後配置実行をクリック");
   user.Click("角アネモ");
-  user.Select(Id(AnemoUnineck::kSizeList), "#20");
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kNeck)), "198");
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kDuctWidth)), "198");
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kChamber)), "400");
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kAnemostat)), "440");
-  user.Type(Id(AnemoUnineck::kChamber), "410");
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kStatus)), "設定後配置実行をクリック");  // R alone marks nothing stale
-  user.Type(Id(AnemoUnineck::kDuctLength), "200");
-  EXPECT_EQ(user.Text(Id(AnemoUnineck::kStatus)), "《表示更新をクリック》");
+  user.Select(AnemoUnineck::kSizeList, "#20");
+  EXPECT_EQ(user.Text(AnemoUnineck::kNeck), "198");
+  EXPECT_EQ(user.Text(AnemoUnineck::kDuctWidth), "198");
+  EXPECT_EQ(user.Text(AnemoUnineck::kChamber), "400");
+  EXPECT_EQ(user.Text(AnemoUnineck::kAnemostat), "440");
+  user.Type(AnemoUnineck::kChamber, "410");
+  EXPECT_EQ(user.Text(AnemoUnineck::kStatus), "設定後配置実行をクリック");  // R alone marks nothing stale
+  user.Type(AnemoUnineck::kDuctLength, "200");
+  EXPECT_EQ(user.Text(AnemoUnineck::kStatus), "《表示更新をクリック》");
 }
 
 TEST(GrilleBox, CornerPlacementAndPreviewScale) {
@@ -230,15 +227,15 @@ TEST(GrilleBox, CornerPlacementAndPreviewScale) {
   GrilleBox dialog(t.env());
   dialog.UserInit();
   ui::Driver user(dialog);
-  user.Type(Id(GrilleBox::kWidth), "400");
-  user.Type(Id(GrilleBox::kHeight), "300");
-  user.Select(Id(GrilleBox::kMarginList), "50");
-  user.Click(Id(GrilleBox::kCentre));
-  EXPECT_EQ(user.Text(Id(GrilleBox::kBoxWidth)), "500");
-  EXPECT_EQ(user.Text(Id(GrilleBox::kBoxHeight)), "400");
+  user.Type(GrilleBox::kWidth, "400");
+  user.Type(GrilleBox::kHeight, "300");
+  user.Select(GrilleBox::kMarginList, "50");
+  user.Click(GrilleBox::kCentre);
+  EXPECT_EQ(user.Text(GrilleBox::kBoxWidth), "500");
+  EXPECT_EQ(user.Text(GrilleBox::kBoxHeight), "400");
   const std::string& first = dialog.figure().records()[1];
   EXPECT_EQ(first.substr(0, 40), "1,1,1,-250.000000,-200.000000,-250.00000");
-  user.Click(Id(GrilleBox::kCorner));
+  user.Click(GrilleBox::kCorner);
   EXPECT_EQ(dialog.figure().records()[1].substr(0, 32), "1,1,1,0.000000,0.000000,0.000000");
   EXPECT_EQ(dialog.figure().records()[2].substr(0, 40), "1,1,1,0.000000,400.000000,500.000000,400");
   // Items of the margin list are sorted as text.

@@ -21,9 +21,6 @@ namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
-std::string Id(int id) { return std::to_string(id); }
-
-
 // Radius of the arc record centred at (cx, cy), or -1.
 double ArcRadius(const figure::Figure& f, double cx, double cy) {
   for (int i = 1; i < f.count(); ++i) {
@@ -100,18 +97,18 @@ TEST(ClearanceHeight, ASlantClearFromTheStartStaysAtTheStart) {
 
 TEST_F(ThreeWay, ATopBranchWiderThanTheMiddleChannelClimbsTheWall) {
   Open();  // WM 900 split 225-450-225, WR = WL = 300, Lt 300, k 0.5, E 100
-  user->Type(Id(ThreeWayBranch::kTopLeft), "225");
+  user->Type(ThreeWayBranch::kTopLeft, "225");
   user->Click("表示更新");
   const double yT = 300 + 150, d = 300;
   EXPECT_EQ(CountLines(fig(), -225, yT - 100, -225, -d), 1);
-  user->Type(Id(ThreeWayBranch::kTopLeft), "226");
+  user->Type(ThreeWayBranch::kTopLeft, "226");
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), -226, yT - 100, -225, -d), 0);
   // Barely wider: the slant leaves the wall where the bend begins, at the
   // wall's top, so the climb and the wall coincide.
   EXPECT_EQ(CountLines(fig(), -225, -d, -225, -165), 2);
   EXPECT_EQ(CountLines(fig(), -225, -165, -226, yT - 100), 1);
-  user->Type(Id(ThreeWayBranch::kTopLeft), "300");
+  user->Type(ThreeWayBranch::kTopLeft, "300");
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), -225, -d, -225, -142), 1);
   EXPECT_EQ(CountLines(fig(), -225, -142, -300, yT - 100), 1);
@@ -119,7 +116,7 @@ TEST_F(ThreeWay, ATopBranchWiderThanTheMiddleChannelClimbsTheWall) {
 
 TEST_F(ThreeWay, ADeeperRightBendLowersTheTrunkFlange) {
   Open();
-  user->Type(Id(ThreeWayBranch::kRight), "400");  // yR = 200 + 200 > yL = 150 + 150
+  user->Type(ThreeWayBranch::kRight, "400");  // yR = 200 + 200 > yL = 150 + 150
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), -475, -440, 475, -440), 1);                   // flange at -(yR + a), a = 40, f = 25
   EXPECT_EQ(CountLines(fig(), -450, -400, 450, -400), 1);                   // angle line at -yR
@@ -128,10 +125,10 @@ TEST_F(ThreeWay, ADeeperRightBendLowersTheTrunkFlange) {
 
 TEST_F(ThreeWay, AnOddLeftWidthSplitsIntoEqualHalves) {
   Open();
-  user->Type(Id(ThreeWayBranch::kLeft), "301");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftUpper)), "150");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftLower)), "150");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kStatus)), "《表示更新をクリック》");
+  user->Type(ThreeWayBranch::kLeft, "301");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftUpper), "150");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftLower), "150");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kStatus), "《表示更新をクリック》");
   user->Click("表示更新");
   const double xL = -(450 + 0.5 * 300 + 40);  // the flange from B1 + B2
   EXPECT_EQ(CountLines(fig(), xL, 175, xL, -175), 1);
@@ -141,55 +138,55 @@ TEST_F(ThreeWay, AnOddLeftWidthSplitsIntoEqualHalves) {
 
 TEST_F(ThreeWay, AHalfTypedInMakesItsPartnerTheRest) {
   Open();
-  user->Type(Id(ThreeWayBranch::kLeftUpper), "100");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftLower)), "200");
-  user->Type(Id(ThreeWayBranch::kTopRight), "300");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kTopLeft)), "150");
+  user->Type(ThreeWayBranch::kLeftUpper, "100");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftLower), "200");
+  user->Type(ThreeWayBranch::kTopRight, "300");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kTopLeft), "150");
   // Only the box being typed in leads: a change elsewhere moves nothing.
   dialog->UserEdit(ThreeWayBranch::kLeftUpper, "120");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftLower)), "200");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftLower), "200");
 }
 
 TEST_F(ThreeWay, AnUnusableRatioIsExplainedAndChangesNothing) {
   Open();
   for (const char* ratio : {"1-1", "0-0-0"}) {
-    user->Type(Id(ThreeWayBranch::kRatio), ratio);
+    user->Type(ThreeWayBranch::kRatio, ratio);
     user->Click("OK");
     EXPECT_EQ(t.MessageTexts().back(),
               "幹管分割比は 1-2-1 のように、合計が0にならない3つの数を「-」で区切って入力してください。");
-    EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "225");
-    EXPECT_EQ(user->Text(Id(ThreeWayBranch::kRightChannel)), "225");
+    EXPECT_EQ(user->Text(ThreeWayBranch::kLeftChannel), "225");
+    EXPECT_EQ(user->Text(ThreeWayBranch::kRightChannel), "225");
   }
   // Typing a trunk width does not interrupt with a message at each digit.
   const size_t messages = t.MessageTexts().size();
-  user->Type(Id(ThreeWayBranch::kTrunk), "800");
+  user->Type(ThreeWayBranch::kTrunk, "800");
   EXPECT_EQ(t.MessageTexts().size(), messages);
-  user->Type(Id(ThreeWayBranch::kRatio), "1-1-1");
-  user->Type(Id(ThreeWayBranch::kTrunk), "400");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "130");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kMiddleChannel)), "130");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kRightChannel)), "140");
+  user->Type(ThreeWayBranch::kRatio, "1-1-1");
+  user->Type(ThreeWayBranch::kTrunk, "400");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftChannel), "130");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kMiddleChannel), "130");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kRightChannel), "140");
 }
 
 TEST_F(ThreeWay, OnlyTheTrunkSizeSplitsTheTrunkAgain) {
   Open();
-  user->Type(Id(ThreeWayBranch::kLeftChannel), "150");  // by hand, against the ratio 1-2-1
-  user->Select(Id(ThreeWayBranch::kRightList), "400");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kRight)), "400");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "150");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kStatus)), "設定後配置実行をクリック");
-  user->Select(Id(ThreeWayBranch::kTrunkList), "800");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftChannel)), "200");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kMiddleChannel)), "400");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kRightChannel)), "200");
+  user->Type(ThreeWayBranch::kLeftChannel, "150");  // by hand, against the ratio 1-2-1
+  user->Select(ThreeWayBranch::kRightList, "400");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kRight), "400");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftChannel), "150");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kStatus), "設定後配置実行をクリック");
+  user->Select(ThreeWayBranch::kTrunkList, "800");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftChannel), "200");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kMiddleChannel), "400");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kRightChannel), "200");
 }
 
 TEST_F(ThreeWay, ReopeningRestoresEveryBoxAsStored) {
   Open();
-  user->Type(Id(ThreeWayBranch::kLeftUpper), "100");  // B2 becomes 200
-  user->Click(Id(ThreeWayBranch::kCorner));
+  user->Type(ThreeWayBranch::kLeftUpper, "100");  // B2 becomes 200
+  user->Click(ThreeWayBranch::kCorner);
   user->Click("左右反転");
-  user->Click(Id(ThreeWayBranch::kRotation0 + 2));
+  user->Click(ThreeWayBranch::kRotation0 + 2);
   user->Click("配置実行");
   auto settings = t.Lines(R"(\Tavrin\set\Bunki3.ini)");
   ASSERT_EQ(settings.size(), 19u);
@@ -201,28 +198,28 @@ TEST_F(ThreeWay, ReopeningRestoresEveryBoxAsStored) {
   EXPECT_FALSE(t.Exists(R"(\Tavrin\set\DrawName.ini)"));
 
   Open();
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftUpper)), "100");
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kLeftLower)), "200");
-  EXPECT_TRUE(user->Checked(Id(ThreeWayBranch::kCorner)));
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftUpper), "100");
+  EXPECT_EQ(user->Text(ThreeWayBranch::kLeftLower), "200");
+  EXPECT_TRUE(user->Checked(ThreeWayBranch::kCorner));
   EXPECT_TRUE(user->Checked("左右反転"));
-  EXPECT_TRUE(user->Checked(Id(ThreeWayBranch::kRotation0 + 2)));
-  EXPECT_EQ(user->Text(Id(ThreeWayBranch::kStatus)), "設定後配置実行をクリック");
+  EXPECT_TRUE(user->Checked(ThreeWayBranch::kRotation0 + 2));
+  EXPECT_EQ(user->Text(ThreeWayBranch::kStatus), "設定後配置実行をクリック");
 }
 
 TEST_F(ThreeWay, TheCornerReferencePutsTheTrunkCornerOnThePlacementPoint) {
   Open();
-  user->Click(Id(ThreeWayBranch::kCorner));
+  user->Click(ThreeWayBranch::kCorner);
   // The trunk's right side runs at x = 450 from y = -340 to -240; the
   // point (450, -150) is now the placement point.
   EXPECT_EQ(CountLines(fig(), 0, -190, 0, -90), 1);
-  user->Click(Id(ThreeWayBranch::kOrigin));
+  user->Click(ThreeWayBranch::kOrigin);
   EXPECT_EQ(CountLines(fig(), 450, -340, 450, -240), 1);
 }
 
 TEST_F(ThreeWay, StraightsAsLongAsTheAngleWidthAreLeftOut) {
   Open();
   const int with = fig().count();
-  user->Type(Id(ThreeWayBranch::kStraight), "40");
+  user->Type(ThreeWayBranch::kStraight, "40");
   user->Click("表示更新");
   EXPECT_EQ(fig().count(), with - 6);
 }
@@ -246,13 +243,13 @@ TEST_F(TwoWay, TheModeDecidesWhichBranchBoxesServe) {
 TEST_F(TwoWay, TModeLinesTheLeftBranchUpWithTheRightOne) {
   Open();
   user->Click("双方向");
-  user->Type(Id(TwoWayBranch::kLeftUpper), "90");  // overwritten by the T mode
+  user->Type(TwoWayBranch::kLeftUpper, "90");  // overwritten by the T mode
   user->Click("T方向");
-  EXPECT_EQ(user->Text(Id(TwoWayBranch::kLeftUpper)), "125");  // WR / 2
-  EXPECT_EQ(user->Text(Id(TwoWayBranch::kLeftLower)), "125");  // WL - WR / 2
-  user->Type(Id(TwoWayBranch::kLeft), "401");
-  EXPECT_EQ(user->Text(Id(TwoWayBranch::kLeftUpper)), "125");
-  EXPECT_EQ(user->Text(Id(TwoWayBranch::kLeftLower)), "276");
+  EXPECT_EQ(user->Text(TwoWayBranch::kLeftUpper), "125");  // WR / 2
+  EXPECT_EQ(user->Text(TwoWayBranch::kLeftLower), "125");  // WL - WR / 2
+  user->Type(TwoWayBranch::kLeft, "401");
+  EXPECT_EQ(user->Text(TwoWayBranch::kLeftUpper), "125");
+  EXPECT_EQ(user->Text(TwoWayBranch::kLeftLower), "276");
   user->Click("表示更新");
   const double xL = -(300 + 0.5 * 401 + 40), xR = 300 + 0.5 * 250 + 40;
   EXPECT_EQ(CountLines(fig(), xL, 125, xR, 125), 1);  // the one top side
@@ -261,26 +258,26 @@ TEST_F(TwoWay, TModeLinesTheLeftBranchUpWithTheRightOne) {
 TEST_F(TwoWay, TheTrunkFlangeFollowsTheDeeperBend) {
   Open();
   user->Click("双方向");
-  user->Type(Id(TwoWayBranch::kRight), "400");  // yR = 400 > yL = 125 + 125
+  user->Type(TwoWayBranch::kRight, "400");  // yR = 400 > yL = 125 + 125
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), -325, -440, 325, -440), 1);
   user->Click("２方向");
-  user->Type(Id(TwoWayBranch::kRight), "200");  // yR = 200 < yL: the two-way ignores yL
+  user->Type(TwoWayBranch::kRight, "200");  // yR = 200 < yL: the two-way ignores yL
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), -325, -240, 325, -240), 1);
 }
 
 TEST_F(TwoWay, TheTwoWayBoundaryClimbsOnlyPastTheChannel) {
   Open();  // WM 600, S2 200: the channel's left side at x = 100
-  user->Type(Id(TwoWayBranch::kTopRight), "100");
+  user->Type(TwoWayBranch::kTopRight, "100");
   user->Click("表示更新");
   const double yT = 300 + 125, yR = 125 + 125;
   EXPECT_EQ(CountLines(fig(), 100, yT - 100, 100, -yR), 1);
-  user->Type(Id(TwoWayBranch::kTopRight), "101");
+  user->Type(TwoWayBranch::kTopRight, "101");
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), 101, yT - 100, 100, -yR), 0);
   EXPECT_EQ(CountLines(fig(), 100, -140, 101, yT - 100), 1);
-  user->Type(Id(TwoWayBranch::kTopRight), "200");
+  user->Type(TwoWayBranch::kTopRight, "200");
   user->Click("表示更新");
   EXPECT_EQ(CountLines(fig(), 100, -yR, 100, -110), 1);
   EXPECT_EQ(CountLines(fig(), 100, -110, 200, yT - 100), 1);
@@ -288,8 +285,8 @@ TEST_F(TwoWay, TheTwoWayBoundaryClimbsOnlyPastTheChannel) {
 
 TEST_F(TwoWay, AnEmptiedAngleBoxStoresTheRotationInUse) {
   Open();
-  user->Click(Id(TwoWayBranch::kRotation0 + 2));
-  user->Type(Id(TwoWayBranch::kAngle), "");
+  user->Click(TwoWayBranch::kRotation0 + 2);
+  user->Type(TwoWayBranch::kAngle, "");
   user->Click("配置実行");
   auto settings = t.Lines(R"(\Tavrin\set\Bunki2.ini)");
   ASSERT_EQ(settings.size(), 19u);
@@ -313,11 +310,11 @@ TEST_F(TwoWay, TheDrawingNameTellsTheMode) {
 
 TEST_F(TwoWay, ARatioOfOneNumberIsExplained) {
   Open();
-  user->Type(Id(TwoWayBranch::kRatio), "3");
+  user->Type(TwoWayBranch::kRatio, "3");
   user->Click("OK");
   EXPECT_EQ(t.MessageTexts().back(),
             "幹管分割比は 1-1 のように、合計が0にならない2つの数を「-」で区切って入力してください。");
-  EXPECT_EQ(user->Text(Id(TwoWayBranch::kLeftChannel)), "400");
+  EXPECT_EQ(user->Text(TwoWayBranch::kLeftChannel), "400");
 }
 TEST(BranchPlay, ThreeWayFromThePanelLineByLine) {
   ExpectPlacement("three_way_branch.play",

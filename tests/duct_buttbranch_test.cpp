@@ -12,8 +12,6 @@ using test::RecordsOfSlot;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 // KyotuSet.ini as shipped: angle width 40, flange protrusion 25, frame margin 100.
 class ButtBranchTest : public ::testing::Test {
  protected:
@@ -26,14 +24,14 @@ class ButtBranchTest : public ::testing::Test {
   // along +y as it is built.
   void Branch(bool hopper, bool round, const std::string& g = "0") {
     Open();
-    user->Type(Id(ButtBranch::kWidth), "300");
-    user->Type(Id(ButtBranch::kLength), "400");
-    user->Type(Id(ButtBranch::kHopperLength), "100");
-    user->Type(Id(ButtBranch::kHopperWidth), "100");
-    user->Type(Id(ButtBranch::kFlange), g);
+    user->Type(ButtBranch::kWidth, "300");
+    user->Type(ButtBranch::kLength, "400");
+    user->Type(ButtBranch::kHopperLength, "100");
+    user->Type(ButtBranch::kHopperWidth, "100");
+    user->Type(ButtBranch::kFlange, g);
     user->Click(hopper ? "有" : "無");
     user->Click(round ? "角-丸" : "角-角");
-    user->Type(Id(ButtBranch::kAngle), "90");
+    user->Type(ButtBranch::kAngle, "90");
   }
   const figure::Figure& fig() const { return dialog->figure(); }
 
@@ -55,12 +53,12 @@ TEST_F(ButtBranchTest, RhoPlus270TurnsTheBranch) {
   Branch(false, false);
   EXPECT_EQ(fig().placement.angle, 360);
   EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[1], {150, 400, 150, 0}));
-  user->Type(Id(ButtBranch::kAngle), "100");
+  user->Type(ButtBranch::kAngle, "100");
   EXPECT_EQ(fig().placement.angle, 10);
   figure::Vec far = figure::RotatePoint(150, 400, 10), butt = figure::RotatePoint(150, 0, 10);
   EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[1], {far.x, far.y, butt.x, butt.y}));
   EXPECT_NEAR(butt.y, 150 * std::sin(10 * M_PI / 180), 1e-6);
-  EXPECT_EQ(user->Text(Id(ButtBranch::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(ButtBranch::kStatus), "設定後配置実行をクリック");
 }
 
 TEST_F(ButtBranchTest, TheButtEndAngleLineStandsAtTheAngleWidthWhateverG) {
@@ -98,7 +96,7 @@ TEST_F(ButtBranchTest, HopperWithARoundEnd) {
 
 TEST_F(ButtBranchTest, FlipAndTheCornerAsReferencePoint) {
   Branch(false, false);
-  user->Click(Id(ButtBranch::kCorner));
+  user->Click(ButtBranch::kCorner);
   EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[1], {0, 400, 0, 0}));
   user->Click("上下反転");
   EXPECT_TRUE(fig().placement.mirror);
@@ -108,16 +106,16 @@ TEST_F(ButtBranchTest, FlipAndTheCornerAsReferencePoint) {
 
 TEST_F(ButtBranchTest, PlacingStoresTheShapeAsZeroOrOne) {
   Branch(true, true);
-  user->Click(Id(ButtBranch::kCorner));
+  user->Click(ButtBranch::kCorner);
   user->Click("現在のレイヤに作図");
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Tuki.ini)"),
             (std::vector<std::string>{"400", "100", "", "100", "300", "0", "90", "2", "1", "0", "1", "1"}));
   Open();
   EXPECT_TRUE(user->Checked("角-丸"));
-  EXPECT_TRUE(user->Checked(Id(ButtBranch::kCorner)));
-  EXPECT_TRUE(user->Checked(Id(ButtBranch::kRotation0 + 2)));
-  EXPECT_EQ(user->Text(Id(ButtBranch::kStatus)), "設定後配置実行をクリック");
+  EXPECT_TRUE(user->Checked(ButtBranch::kCorner));
+  EXPECT_TRUE(user->Checked(ButtBranch::kRotation0 + 2));
+  EXPECT_EQ(user->Text(ButtBranch::kStatus), "設定後配置実行をクリック");
   user->Click("角-角");
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Tuki.ini)")[11], "0");

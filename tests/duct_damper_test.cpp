@@ -12,8 +12,6 @@ using ui::ToReal;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 bool HasLine(const figure::Figure& f, double x1, double y1, double x2, double y2) {
   return test::CountLines(f, x1, y1, x2, y2) > 0;
 }
@@ -25,12 +23,12 @@ class DamperTest : public ::testing::Test {
     dialog->UserInit();
     user = std::make_unique<ui::Driver>(*dialog);
   }
-  void Kind(int kind) { user->Click(Id(Damper::kKind1 + kind - 1)); }
+  void Kind(int kind) { user->Click(Damper::kKind1 + kind - 1); }
   void Dimensions(const std::string& l1, const std::string& l2, const std::string& w, const std::string& d) {
-    user->Type(Id(Damper::kLength1), l1);
-    user->Type(Id(Damper::kLength2), l2);
-    user->Type(Id(Damper::kBlade), w);
-    user->Type(Id(Damper::kSize), d);
+    user->Type(Damper::kLength1, l1);
+    user->Type(Damper::kLength2, l2);
+    user->Type(Damper::kBlade, w);
+    user->Type(Damper::kSize, d);
     user->Click("表示更新");
   }
   const figure::Figure& f() { return dialog->figure(); }
@@ -47,8 +45,8 @@ TEST_F(DamperTest, EveryKindDrawsTheSameDuctPiece) {
   for (int kind = 1; kind <= 5; ++kind) {
     SCOPED_TRACE(kind);
     Kind(kind);
-    user->Click(Id(Damper::kReference1));
-    if (kind == Damper::kFDPlus) user->Type(Id(Damper::kLength3), "0");
+    user->Click(Damper::kReference1);
+    if (kind == Damper::kFDPlus) user->Type(Damper::kLength3, "0");
     Dimensions("150", "60", "100", "100");
     EXPECT_TRUE(HasLine(f(), 0, 50, 210, 50));
     EXPECT_TRUE(HasLine(f(), 0, -50, 210, -50));
@@ -56,7 +54,7 @@ TEST_F(DamperTest, EveryKindDrawsTheSameDuctPiece) {
     EXPECT_TRUE(HasLine(f(), 170, 50, 170, -50));
     EXPECT_TRUE(HasLine(f(), 0, 55, 0, -55));
     EXPECT_TRUE(HasLine(f(), 210, 55, 210, -55));
-    EXPECT_EQ(user->Text(Id(Damper::kStatus)), "設定後配置実行をクリック");
+    EXPECT_EQ(user->Text(Damper::kStatus), "設定後配置実行をクリック");
   }
 }
 
@@ -64,12 +62,12 @@ TEST_F(DamperTest, BladeFrameOfCDStartsAtTheAxisAndFDPlusAddsItsShortPiece) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"40", "5", "100", "50"});
   Open();
   Kind(Damper::kCD);
-  user->Type(Id(Damper::kGap), "10");
+  user->Type(Damper::kGap, "10");
   Dimensions("150", "600", "400", "100");
   EXPECT_TRUE(HasLine(f(), 150, -40, 150, 40));  // left edge, bottom to top
   EXPECT_TRUE(HasLine(f(), 550, 40, 550, -40));
   Kind(Damper::kFDPlus);
-  user->Type(Id(Damper::kLength3), "40");
+  user->Type(Damper::kLength3, "40");
   Dimensions("150", "60", "100", "100");
   EXPECT_TRUE(HasLine(f(), 0, 50, 250, 50));
   EXPECT_TRUE(HasLine(f(), 210, 55, 210, -55));
@@ -83,8 +81,8 @@ TEST_F(DamperTest, TheMiddleReferencePointDependsOnTheKind) {
   for (int kind = 1; kind <= 5; ++kind) {
     SCOPED_TRACE(kind);
     Kind(kind);
-    user->Click(Id(Damper::kReference1 + 3));  // lower middle
-    if (kind == Damper::kFDPlus) user->Type(Id(Damper::kLength3), "40");
+    user->Click(Damper::kReference1 + 3);  // lower middle
+    if (kind == Damper::kFDPlus) user->Type(Damper::kLength3, "40");
     Dimensions("150", "60", "100", "100");
     const std::string& body = f().records()[1];  // (0, D/2) - (L, D/2) as placed
     EXPECT_DOUBLE_EQ(ToReal(GetListField(body, 4, ',')), -expected[kind - 1]);
@@ -95,27 +93,27 @@ TEST_F(DamperTest, TheMiddleReferencePointDependsOnTheKind) {
 TEST_F(DamperTest, LeavingFDPlusDisablesItsControlsAndItsRightReferencePoints) {
   Open();
   Kind(Damper::kFDPlus);
-  user->Click(Id(Damper::kReference1 + 4));
-  EXPECT_EQ(user->Text(Id(Damper::kLength3Label)), "L3=");
+  user->Click(Damper::kReference1 + 4);
+  EXPECT_EQ(user->Text(Damper::kLength3Label), "L3=");
   Kind(Damper::kVD);
   EXPECT_FALSE(dialog->form().Enabled(Damper::kLength3));
   EXPECT_FALSE(dialog->form().Enabled(Damper::kReference1 + 4));
   EXPECT_FALSE(dialog->form().Enabled(Damper::kReference1 + 5));
   EXPECT_FALSE(dialog->form().Enabled(Damper::kHatched));
-  EXPECT_EQ(user->Text(Id(Damper::kLength3Label)), "");
+  EXPECT_EQ(user->Text(Damper::kLength3Label), "");
   // FD+'s right end means nothing for VD: the inlet is the reference then.
-  EXPECT_TRUE(user->Checked(Id(Damper::kReference1)));
+  EXPECT_TRUE(user->Checked(Damper::kReference1));
   EXPECT_DOUBLE_EQ(ToReal(GetListField(f().records()[1], 4, ',')), 0);
 }
 
 TEST_F(DamperTest, EachKindKeepsItsOwnSettings) {
   Open();
   Kind(Damper::kFD);
-  user->Type(Id(Damper::kLength1), "222");
+  user->Type(Damper::kLength1, "222");
   user->Click("FDハッチング有り");
-  user->Click(Id(Damper::kRotation0 + 2));
+  user->Click(Damper::kRotation0 + 2);
   user->Click("配置実行");
-  EXPECT_EQ(user->Text(Id(Damper::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(Damper::kStatus), "<<配置できます>>");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Danpa.ini)"), std::vector<std::string>{"4"});
   auto fd = t.Lines(R"(\Tavrin\set\Danpa_FD.ini)");
   ASSERT_EQ(fd.size(), 11u);
@@ -123,7 +121,7 @@ TEST_F(DamperTest, EachKindKeepsItsOwnSettings) {
   EXPECT_EQ(fd[7], "1");
   EXPECT_EQ(fd[8], "90");
   Kind(Damper::kFDPlus);
-  EXPECT_EQ(user->Text(Id(Damper::kLength1)), "150");  // FD+'s own values
+  EXPECT_EQ(user->Text(Damper::kLength1), "150");  // FD+'s own values
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Danpa_FT.ini)").size(), 12u);
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Danpa_FD.ini)")[0], "222");
@@ -131,19 +129,19 @@ TEST_F(DamperTest, EachKindKeepsItsOwnSettings) {
   t.Write(R"(\Tavrin\set\Danpa.ini)", {"4"});
   Open();
   EXPECT_TRUE(user->Checked("FD"));
-  EXPECT_EQ(user->Text(Id(Damper::kLength1)), "222");
+  EXPECT_EQ(user->Text(Damper::kLength1), "222");
   EXPECT_TRUE(user->Checked("FDハッチング有り"));
-  EXPECT_TRUE(user->Checked(Id(Damper::kRotation0 + 2)));
+  EXPECT_TRUE(user->Checked(Damper::kRotation0 + 2));
   EXPECT_EQ(dialog->angle(), 90);
 }
 
 TEST_F(DamperTest, ASizeFromTheListBecomesTheDuctSize) {
   Open();
-  user->Select(Id(Damper::kSizeList), "450");
-  EXPECT_EQ(user->Text(Id(Damper::kSize)), "450");
+  user->Select(Damper::kSizeList, "450");
+  EXPECT_EQ(user->Text(Damper::kSize), "450");
   EXPECT_TRUE(HasLine(f(), 0, 225, 300, 225));
-  user->Type(Id(Damper::kGap), "20");
-  EXPECT_EQ(user->Text(Id(Damper::kStatus)), "《表示更新をクリック》");
+  user->Type(Damper::kGap, "20");
+  EXPECT_EQ(user->Text(Damper::kStatus), "《表示更新をクリック》");
 }
 
 TEST(DamperPlay, PlacesAVolumeDamperFromThePanel) {

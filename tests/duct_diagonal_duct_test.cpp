@@ -11,8 +11,6 @@ namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
-std::string Id(int id) { return std::to_string(id); }
-
 class DiagonalDuctTest : public ::testing::Test {
  protected:
   DiagonalDuctTest() {
@@ -21,11 +19,11 @@ class DiagonalDuctTest : public ::testing::Test {
   }
   // The example duct: 400 x 250 rising 500, 100 straight at either end.
   void Example() {
-    user.Type(Id(D::kWidth), "400");
-    user.Type(Id(D::kHeight), "250");
-    user.Type(Id(D::kRise), "500");
-    user.Type(Id(D::kStartStraight), "100");
-    user.Type(Id(D::kEndStraight), "100");
+    user.Type(D::kWidth, "400");
+    user.Type(D::kHeight, "250");
+    user.Type(D::kRise, "500");
+    user.Type(D::kStartStraight, "100");
+    user.Type(D::kEndStraight, "100");
     user.Click("0.5R");
   }
   test::TestDrive t;
@@ -37,41 +35,41 @@ class DiagonalDuctTest : public ::testing::Test {
 
 TEST_F(DiagonalDuctTest, PlanLengthFromTheAngleRoundedToTen) {
   Example();
-  user.Type(Id(D::kSlope), "45");
+  user.Type(D::kSlope, "45");
   user.Click("角度指定");
-  EXPECT_EQ(user.Text(Id(D::kTotal)), "910");  // 907.1
-  EXPECT_EQ(user.Text(Id(D::kStatus)), "設定後配置実行をクリック");
-  user.Type(Id(D::kStartStraight), "103");  // 910.1
-  EXPECT_EQ(user.Text(Id(D::kStatus)), "《表示更新をクリック》");
+  EXPECT_EQ(user.Text(D::kTotal), "910");  // 907.1
+  EXPECT_EQ(user.Text(D::kStatus), "設定後配置実行をクリック");
+  user.Type(D::kStartStraight, "103");  // 910.1
+  EXPECT_EQ(user.Text(D::kStatus), "《表示更新をクリック》");
   user.Click("表示更新");
-  EXPECT_EQ(user.Text(Id(D::kTotal)), "910");
-  user.Type(Id(D::kStartStraight), "98");  // 905.1
+  EXPECT_EQ(user.Text(D::kTotal), "910");
+  user.Type(D::kStartStraight, "98");  // 905.1
   user.Click("表示更新");
-  EXPECT_EQ(user.Text(Id(D::kTotal)), "910");
-  user.Type(Id(D::kStartStraight), "97");  // 904.1
+  EXPECT_EQ(user.Text(D::kTotal), "910");
+  user.Type(D::kStartStraight, "97");  // 904.1
   user.Click("表示更新");
-  EXPECT_EQ(user.Text(Id(D::kTotal)), "900");
+  EXPECT_EQ(user.Text(D::kTotal), "900");
 }
 
 TEST_F(DiagonalDuctTest, AngleFromTheTotalLength) {
   Example();
-  user.Type(Id(D::kTotal), "1004");
+  user.Type(D::kTotal, "1004");
   user.Click("全長指定");
-  EXPECT_EQ(user.Text(Id(D::kSlope)), "38.4");  // the first tenth of a degree within 1 mm of 1004
-  EXPECT_EQ(user.Text(Id(D::kTotal)), "1000");
+  EXPECT_EQ(user.Text(D::kSlope), "38.4");  // the first tenth of a degree within 1 mm of 1004
+  EXPECT_EQ(user.Text(D::kTotal), "1000");
   // Nothing within 1000 mm keeps 45 degrees.
-  user.Type(Id(D::kTotal), "99999");
+  user.Type(D::kTotal, "99999");
   user.Click("表示更新");
-  EXPECT_EQ(user.Text(Id(D::kSlope)), "45");
+  EXPECT_EQ(user.Text(D::kSlope), "45");
 }
 
 TEST_F(DiagonalDuctTest, WithoutBendFlangesAStraightDuct) {
   Example();
-  user.Type(Id(D::kSlope), "45");
+  user.Type(D::kSlope, "45");
   user.Click("角度指定");
   if (user.Checked("上フランジ作図有")) user.Click("上フランジ作図有");
   if (user.Checked("下フランジ作図有")) user.Click("下フランジ作図有");
-  user.Click(Id(D::kAtEndB + 2));  // the end on the -y side
+  user.Click(D::kAtEndB + 2);  // the end on the -y side
   std::vector<std::string> records = dialog.figure().records();
   ASSERT_EQ(records.size(), 11u);
   EXPECT_EQ(records[0], "50,910.000000,225.000000,100.000000,225.000000,");
@@ -85,17 +83,17 @@ TEST_F(DiagonalDuctTest, ASlopeOfZeroIsRefused) {
   Example();
   t.Write(kDrawData, {"previous"});
   user.Click("角度指定");
-  user.Type(Id(D::kSlope), "0");
+  user.Type(D::kSlope, "0");
   user.Click("表示更新");
   EXPECT_EQ(t.MessageTexts().back(), "振り角度は0より大きく90より小さい値を入力してください。");
   EXPECT_EQ(dialog.figure().count(), 0);
   user.Click("配置実行");
   EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
-  EXPECT_NE(user.Text(Id(D::kStatus)), "<<配置できます>>");
+  EXPECT_NE(user.Text(D::kStatus), "<<配置できます>>");
   // The search never needs a typed angle.
   user.Click("全長指定");
   user.Click("配置実行");
-  EXPECT_EQ(user.Text(Id(D::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user.Text(D::kStatus), "<<配置できます>>");
 }
 
 TEST_F(DiagonalDuctTest, HiddenButtonsKeepTheirSettingsLines) {

@@ -13,8 +13,6 @@ namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
-std::string Id(int id) { return std::to_string(id); }
-
 class DuctUpDownTest : public ::testing::Test {
  protected:
   DuctUpDownTest() {
@@ -23,12 +21,12 @@ class DuctUpDownTest : public ::testing::Test {
   }
   // The side sketch's example: H 250, G 300, C 150, U 100, V 200, middle 500.
   void Example() {
-    user.Type(Id(U::kHeight), "250");
-    user.Type(Id(U::kSecond), "300");
-    user.Type(Id(U::kThird), "150");
-    user.Type(Id(U::kStraightU), "100");
-    user.Type(Id(U::kStraightV), "200");
-    user.Type(Id(U::kMiddle), "500");
+    user.Type(U::kHeight, "250");
+    user.Type(U::kSecond, "300");
+    user.Type(U::kThird, "150");
+    user.Type(U::kStraightU, "100");
+    user.Type(U::kStraightV, "200");
+    user.Type(U::kMiddle, "500");
   }
   test::TestDrive t;
   U dialog{t.env()};
@@ -39,11 +37,11 @@ class DuctUpDownTest : public ::testing::Test {
 
 TEST_F(DuctUpDownTest, StepAndTotalLength) {
   Example();
-  user.Type(Id(U::kEndWidth), "400");
-  user.Type(Id(U::kMiddleWidth), "400");
+  user.Type(U::kEndWidth, "400");
+  user.Type(U::kMiddleWidth, "400");
   user.Click("両側");
-  EXPECT_EQ(user.Text(Id(U::kStepLength)), "308");  // √(525² − 425²) = 308.2
-  EXPECT_EQ(user.Text(Id(U::kTotal)), "1716");
+  EXPECT_EQ(user.Text(U::kStepLength), "308");  // √(525² − 425²) = 308.2
+  EXPECT_EQ(user.Text(U::kTotal), "1716");
   const std::vector<std::string> lines = RecordLines(dialog.figure());
   ASSERT_EQ(lines.size(), 26u);
   EXPECT_EQ(lines[0], "1,1,-50,200,0,200");
@@ -52,32 +50,32 @@ TEST_F(DuctUpDownTest, StepAndTotalLength) {
   EXPECT_EQ(lines[12], "1,1,1716,200,1766,200");
   EXPECT_EQ(lines[24], "1,1,1183,200,533,200");  // the middle part's sides
   EXPECT_EQ(lines[25], "1,1,1183,-200,533,-200");
-  EXPECT_EQ(user.Text(Id(U::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user.Text(U::kStatus), "設定後配置実行をクリック");
 }
 
 TEST_F(DuctUpDownTest, TheOffsetFollowsTheWidths) {
   Example();
-  user.Type(Id(U::kEndWidth), "400");
-  user.Type(Id(U::kMiddleWidth), "400");
-  user.Type(Id(U::kOffset), "30");
+  user.Type(U::kEndWidth, "400");
+  user.Type(U::kMiddleWidth, "400");
+  user.Type(U::kOffset, "30");
   user.Click("表示更新");
-  EXPECT_EQ(user.Text(Id(U::kOffset)), "0");  // equal widths never keep an offset
-  user.Select(Id(U::kMiddleWidthList), "500");
-  EXPECT_EQ(user.Text(Id(U::kOffset)), "50");
-  user.Type(Id(U::kOffset), "25");
-  user.Select(Id(U::kEndWidthList), "550");  // wider ends leave the offset as typed
-  EXPECT_EQ(user.Text(Id(U::kOffset)), "25");
-  user.Select(Id(U::kEndWidthList), "450");
-  EXPECT_EQ(user.Text(Id(U::kOffset)), "25");
-  user.Type(Id(U::kMiddleWidth), "455");
-  user.Select(Id(U::kEndWidthList), "400");
-  EXPECT_EQ(user.Text(Id(U::kOffset)), "27.5");
+  EXPECT_EQ(user.Text(U::kOffset), "0");  // equal widths never keep an offset
+  user.Select(U::kMiddleWidthList, "500");
+  EXPECT_EQ(user.Text(U::kOffset), "50");
+  user.Type(U::kOffset, "25");
+  user.Select(U::kEndWidthList, "550");  // wider ends leave the offset as typed
+  EXPECT_EQ(user.Text(U::kOffset), "25");
+  user.Select(U::kEndWidthList, "450");
+  EXPECT_EQ(user.Text(U::kOffset), "25");
+  user.Type(U::kMiddleWidth, "455");
+  user.Select(U::kEndWidthList, "400");
+  EXPECT_EQ(user.Text(U::kOffset), "27.5");
 }
 
 TEST_F(DuctUpDownTest, GoingUpSwapsSeenAndHiddenBends) {
   Example();
-  user.Type(Id(U::kEndWidth), "400");
-  user.Type(Id(U::kMiddleWidth), "400");
+  user.Type(U::kEndWidth, "400");
+  user.Type(U::kMiddleWidth, "400");
   user.Click("片側");
   user.Click("下側");
   EXPECT_EQ(RecordLines(dialog.figure())[3], "1,1,187,200,187,-200");  // at 0.75·H
@@ -91,9 +89,9 @@ TEST_F(DuctUpDownTest, GoingUpSwapsSeenAndHiddenBends) {
 TEST_F(DuctUpDownTest, ImpossibleInputIsRefusedAndNothingPlaced) {
   Example();
   t.Write(kDrawData, {"previous"});
-  user.Type(Id(U::kEndWidth), "400");
-  user.Type(Id(U::kMiddleWidth), "500");
-  user.Type(Id(U::kOffset), "-10");
+  user.Type(U::kEndWidth, "400");
+  user.Type(U::kMiddleWidth, "500");
+  user.Type(U::kOffset, "-10");
   user.Click("表示更新");
   EXPECT_EQ(t.MessageTexts().back(), "オフセット値にマイナスは入力できません。");
   EXPECT_EQ(t.services().messages.back().title, "入力確認");
@@ -102,14 +100,14 @@ TEST_F(DuctUpDownTest, ImpossibleInputIsRefusedAndNothingPlaced) {
   EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
 
   // A middle part far higher than the end part leaves no real step length.
-  user.Type(Id(U::kOffset), "50");
-  user.Type(Id(U::kHeight), "100");
-  user.Type(Id(U::kSecond), "500");
-  user.Type(Id(U::kThird), "0");
+  user.Type(U::kOffset, "50");
+  user.Type(U::kHeight, "100");
+  user.Type(U::kSecond, "500");
+  user.Type(U::kThird, "0");
   user.Click("配置実行");
   EXPECT_EQ(t.MessageTexts().back(), "H・G・Cの寸法では段差部の長さが求まりません。寸法を確認してください。");
   EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
-  EXPECT_NE(user.Text(Id(U::kStatus)), "<<配置できます>>");
+  EXPECT_NE(user.Text(U::kStatus), "<<配置できます>>");
 }
 
 TEST(DuctUpDownPlay, PlacesFromThePanelLineByLine) {

@@ -11,8 +11,6 @@ using test::RecordLines;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 bool Has(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -33,11 +31,11 @@ class ElbowUpDownRunTest : public ::testing::Test {
                 const std::string& h2) {
     user->Click("ストレート");
     user->Click(shape);
-    user->Type(Id(R::kWidth), w1);
-    user->Type(Id(R::kHeight), h1);
-    user->Type(Id(R::kDownWidth), w2);
-    user->Type(Id(R::kDownHeight), h2);
-    user->Type(Id(R::kStraightLength), "200");
+    user->Type(R::kWidth, w1);
+    user->Type(R::kHeight, h1);
+    user->Type(R::kDownWidth, w2);
+    user->Type(R::kDownHeight, h2);
+    user->Type(R::kStraightLength, "200");
     user->Click("表示更新");
   }
   test::TestDrive t;
@@ -49,16 +47,16 @@ class ElbowUpDownRunTest : public ::testing::Test {
 
 TEST_F(ElbowUpDownRunTest, UpstreamSizesCarryOverToTheDownstreamDuct) {
   user->Click("ストレート");
-  user->Select(Id(R::kWidthList), "400");
-  EXPECT_EQ(user->Text(Id(R::kWidth)), "400");
-  EXPECT_EQ(user->Text(Id(R::kDownWidth)), "400");
-  EXPECT_EQ(user->Text(Id(R::kHalfA)), "200");
-  EXPECT_EQ(user->Text(Id(R::kHalfB)), "200");
-  user->Type(Id(R::kHalfA), "150");
-  EXPECT_EQ(user->Text(Id(R::kHalfB)), "250");
-  user->Type(Id(R::kHeight), "350");
-  EXPECT_EQ(user->Text(Id(R::kDownHeight)), "350");
-  EXPECT_EQ(user->Text(Id(R::kStatus)), "《表示更新をクリック》");
+  user->Select(R::kWidthList, "400");
+  EXPECT_EQ(user->Text(R::kWidth), "400");
+  EXPECT_EQ(user->Text(R::kDownWidth), "400");
+  EXPECT_EQ(user->Text(R::kHalfA), "200");
+  EXPECT_EQ(user->Text(R::kHalfB), "200");
+  user->Type(R::kHalfA, "150");
+  EXPECT_EQ(user->Text(R::kHalfB), "250");
+  user->Type(R::kHeight, "350");
+  EXPECT_EQ(user->Text(R::kDownHeight), "350");
+  EXPECT_EQ(user->Text(R::kStatus), "《表示更新をクリック》");
 
   // The L-shape: the upstream height becomes the downstream width, and the
   // straight boxes are out of use but keep their values.
@@ -66,12 +64,12 @@ TEST_F(ElbowUpDownRunTest, UpstreamSizesCarryOverToTheDownstreamDuct) {
   EXPECT_FALSE(dialog->form().Enabled(R::kWidth));
   EXPECT_FALSE(dialog->form().Enabled(R::kHalfA));
   EXPECT_TRUE(dialog->form().Enabled(R::kOuter));
-  user->Type(Id(R::kLHeight), "250");
-  EXPECT_EQ(user->Text(Id(R::kDownWidth)), "250");
-  EXPECT_EQ(user->Text(Id(R::kHalfA)), "125");
-  EXPECT_EQ(user->Text(Id(R::kHalfB)), "125");
-  user->Select(Id(R::kLWidthList), "500");
-  EXPECT_EQ(user->Text(Id(R::kDownHeight)), "500");
+  user->Type(R::kLHeight, "250");
+  EXPECT_EQ(user->Text(R::kDownWidth), "250");
+  EXPECT_EQ(user->Text(R::kHalfA), "125");
+  EXPECT_EQ(user->Text(R::kHalfB), "125");
+  user->Select(R::kLWidthList, "500");
+  EXPECT_EQ(user->Text(R::kDownHeight), "500");
   user->Click("配置実行");
   std::vector<std::string> saved = t.Lines(R"(\Tavrin\set\Jyoge2.ini)");
   ASSERT_EQ(saved.size(), 19u);
@@ -80,14 +78,14 @@ TEST_F(ElbowUpDownRunTest, UpstreamSizesCarryOverToTheDownstreamDuct) {
   EXPECT_EQ(saved[9], "2");
   Open();
   EXPECT_TRUE(user->Checked("Ｌ形"));
-  EXPECT_EQ(user->Text(Id(R::kHalfA)), "125");
-  EXPECT_EQ(user->Text(Id(R::kLengthRiser)), saved[15]);
-  EXPECT_EQ(user->Text(Id(R::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(R::kHalfA), "125");
+  EXPECT_EQ(user->Text(R::kLengthRiser), saved[15]);
+  EXPECT_EQ(user->Text(R::kStatus), "設定後配置実行をクリック");
   EXPECT_FALSE(t.Exists(R"(\Tavrin\set\DrawName.ini)"));
 }
 
 TEST_F(ElbowUpDownRunTest, StraightUpperWithEqualSizes) {
-  user->Click(Id(R::kSymbol1));
+  user->Click(R::kSymbol1);
   Straight("上変形", "400", "300", "400", "300");
   EXPECT_EQ(RecordLines(dialog->figure()),
             (std::vector<std::string>{
@@ -101,10 +99,10 @@ TEST_F(ElbowUpDownRunTest, StraightUpperWithEqualSizes) {
                 "1,1,-175,-225,175,-225", "1,1,175,-225,175,-200", "1,1,-150,-200,500,-200",
                 "2,4,-150,-200,150,200", "2,4,-150,200,150,-200", "2,4,150,200,150,-200",
             }));
-  EXPECT_EQ(user->Text(Id(R::kLengthUp)), "350");
-  EXPECT_EQ(user->Text(Id(R::kLengthDown)), "350");
-  EXPECT_EQ(user->Text(Id(R::kLengthRiser)), "300");
-  EXPECT_EQ(user->Text(Id(R::kLengthL)), "-");
+  EXPECT_EQ(user->Text(R::kLengthUp), "350");
+  EXPECT_EQ(user->Text(R::kLengthDown), "350");
+  EXPECT_EQ(user->Text(R::kLengthRiser), "300");
+  EXPECT_EQ(user->Text(R::kLengthL), "-");
   // Without an angle width the angle lines still stand, on the end flanges.
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"0", "25", "100", "50"});
   Open();
@@ -121,9 +119,9 @@ TEST_F(ElbowUpDownRunTest, EveryConstructionIsClosedUpToTheEndFlanges) {
           user->Click(shape);
           user->Click(level);
           if (dialog->form().Enabled(R::kOuter)) user->Click(align);
-          user->Type(Id(R::kStraightLength), "200");
-          user->Type(Id(R::kDownWidth), downWidth);
-          user->Type(Id(R::kDownHeight), downWidth);
+          user->Type(R::kStraightLength, "200");
+          user->Type(R::kDownWidth, downWidth);
+          user->Type(R::kDownHeight, downWidth);
           user->Click("表示更新");
           EXPECT_EQ(test::Describe(test::GapsBesideEndFlanges(dialog->figure())), "")
               << shape << level << align << downWidth;
@@ -169,11 +167,11 @@ TEST_F(ElbowUpDownRunTest, LLowerAlignedOnTheOuterSide) {
   user->Click("Ｌ形");
   user->Click("下変形");
   user->Click("外合せ");
-  user->Type(Id(R::kLWidth), "400");
-  user->Type(Id(R::kLHeight), "300");
-  user->Type(Id(R::kDownHeight), "300");
-  user->Type(Id(R::kStraightLength), "200");
-  user->Click(Id(R::kAtCentre));
+  user->Type(R::kLWidth, "400");
+  user->Type(R::kLHeight, "300");
+  user->Type(R::kDownHeight, "300");
+  user->Type(R::kStraightLength, "200");
+  user->Click(R::kAtCentre);
   // The riser's far side on the upstream duct's outer side: x from -200 to
   // 100, its centre (-50, 0) at the placement point.
   std::vector<std::string> lines = RecordLines(dialog->figure());
@@ -184,15 +182,15 @@ TEST_F(ElbowUpDownRunTest, LLowerAlignedOnTheOuterSide) {
   EXPECT_TRUE(Has(lines, "1,1,250,-300,150,-150"));  // its far taper ends on the riser's side
   EXPECT_TRUE(Has(lines, "1,1,250,-300,216,-150"));  // and so does the near one
   EXPECT_TRUE(Has(lines, "1,1,-150,-500,-150,-175"));  // equal on the outer side
-  EXPECT_EQ(user->Text(Id(R::kLengthL)), "350");
-  EXPECT_EQ(user->Text(Id(R::kLengthUp)), "-");
+  EXPECT_EQ(user->Text(R::kLengthL), "350");
+  EXPECT_EQ(user->Text(R::kLengthUp), "-");
 }
 
 TEST_F(ElbowUpDownRunTest, SymbolAndReferencePointOnAnOffCentreRiser) {
-  user->Click(Id(R::kSymbol1 + 2));
+  user->Click(R::kSymbol1 + 2);
   Straight("下変形", "300", "300", "300", "300");
-  user->Type(Id(R::kHalfA), "100");  // the riser from -200 to 100 across
-  user->Click(Id(R::kAtNearBottom));  // (x1, y0) at the placement point
+  user->Type(R::kHalfA, "100");  // the riser from -200 to 100 across
+  user->Click(R::kAtNearBottom);  // (x1, y0) at the placement point
   std::vector<std::string> lines = RecordLines(dialog->figure());
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),

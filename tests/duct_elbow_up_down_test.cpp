@@ -15,8 +15,6 @@ using test::RecordLines;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 class ElbowUpDownTest : public ::testing::Test {
  protected:
   void Open() {
@@ -27,11 +25,11 @@ class ElbowUpDownTest : public ::testing::Test {
   // W, S, D, H and c typed, then "表示更新".
   void Sizes(const std::string& w, const std::string& s, const std::string& d, const std::string& h,
              const std::string& c) {
-    user->Type(Id(E::kWidth), w);
-    user->Type(Id(E::kSectionWidth), s);
-    user->Type(Id(E::kDepth), d);
-    user->Type(Id(E::kHeight), h);
-    user->Type(Id(E::kCollar), c);
+    user->Type(E::kWidth, w);
+    user->Type(E::kSectionWidth, s);
+    user->Type(E::kDepth, d);
+    user->Type(E::kHeight, h);
+    user->Type(E::kCollar, c);
     user->Click("表示更新");
   }
   test::TestDrive t;
@@ -45,24 +43,24 @@ TEST_F(ElbowUpDownTest, RunLengthFromTheLargerOfDepthAndHeight) {
   Open();
   user->Click("0.5R");
   Sizes("400", "400", "250", "250", "13");
-  EXPECT_EQ(user->Text(Id(E::kRunLength)), "138");
+  EXPECT_EQ(user->Text(E::kRunLength), "138");
   user->Click("1R");
-  EXPECT_EQ(user->Text(Id(E::kRunLength)), "263");
+  EXPECT_EQ(user->Text(E::kRunLength), "263");
   user->Click("0.5R");
-  user->Type(Id(E::kHeight), "300");
-  EXPECT_EQ(user->Text(Id(E::kStatus)), "《表示更新をクリック》");
-  user->Type(Id(E::kRunLength), "999");  // a typed run length lasts until the next update
+  user->Type(E::kHeight, "300");
+  EXPECT_EQ(user->Text(E::kStatus), "《表示更新をクリック》");
+  user->Type(E::kRunLength, "999");  // a typed run length lasts until the next update
   user->Click("表示更新");
-  EXPECT_EQ(user->Text(Id(E::kRunLength)), "163");
+  EXPECT_EQ(user->Text(E::kRunLength), "163");
   // Writing the run length is the update itself: the preview is not stale.
-  EXPECT_EQ(user->Text(Id(E::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(E::kStatus), "設定後配置実行をクリック");
 }
 
 TEST_F(ElbowUpDownTest, UpWithEverySideEqual) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"40", "25", "100", "50"});
   Open();
   user->Click("上がり");
-  user->Click(Id(E::kSymbol1));
+  user->Click(E::kSymbol1);
   Sizes("400", "400", "300", "300", "50");
   EXPECT_EQ(dialog->figure().records()[0], "50,450.000000,200.000000,150.000000,200.000000,");
   EXPECT_EQ(RecordLines(dialog->figure()),
@@ -85,7 +83,7 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"40", "25", "100", "50"});
   Open();
   user->Click("上がり");
-  user->Click(Id(E::kSymbol1 + 2));
+  user->Click(E::kSymbol1 + 2);
   Sizes("400", "500", "300", "300", "50");  // s = 250 > 200: wider on both sides
   std::vector<std::string> up = RecordLines(dialog->figure());
   ASSERT_EQ(up.size(), 18u);
@@ -98,7 +96,7 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
   // Down into a section narrower on both sides: three of its sides and both
   // transitions' ends are hidden, and so is the symbol.
   user->Click("下がり");
-  user->Click(Id(E::kSymbol1));
+  user->Click(E::kSymbol1);
   Sizes("400", "300", "300", "300", "50");
   EXPECT_EQ(RecordLines(dialog->figure()),
             (std::vector<std::string>{
@@ -114,9 +112,9 @@ TEST_F(ElbowUpDownTest, SectionWiderAndNarrowerThanTheDuct) {
 
   // Down into a section as wide as the duct on the B side and wider on the A side.
   Sizes("300", "400", "300", "300", "50");
-  user->Type(Id(E::kHalfA), "100");
+  user->Type(E::kHalfA, "100");
   user->Click("表示更新");
-  ASSERT_EQ(user->Text(Id(E::kHalfB)), "200");
+  ASSERT_EQ(user->Text(E::kHalfB), "200");
   std::vector<std::string> down = RecordLines(dialog->figure());
   EXPECT_EQ(down[2], "1,1,-150,200,150,200");
   EXPECT_EQ(down[6], "1,1,300,200,150,200");  // the equal B side runs to the near corner
@@ -140,44 +138,44 @@ TEST_F(ElbowUpDownTest, EveryConstructionIsClosedUpToTheEndFlange) {
 
 TEST_F(ElbowUpDownTest, TheHalvesAlwaysAddUpToTheWidth) {
   Open();
-  user->Type(Id(E::kWidth), "401");
-  EXPECT_EQ(user->Text(Id(E::kHalfA)), "200");
-  EXPECT_EQ(user->Text(Id(E::kHalfB)), "201");
-  user->Type(Id(E::kHalfA), "150");
-  EXPECT_EQ(user->Text(Id(E::kHalfB)), "251");
-  user->Type(Id(E::kHalfB), "300");
-  EXPECT_EQ(user->Text(Id(E::kHalfA)), "101");
+  user->Type(E::kWidth, "401");
+  EXPECT_EQ(user->Text(E::kHalfA), "200");
+  EXPECT_EQ(user->Text(E::kHalfB), "201");
+  user->Type(E::kHalfA, "150");
+  EXPECT_EQ(user->Text(E::kHalfB), "251");
+  user->Type(E::kHalfB, "300");
+  EXPECT_EQ(user->Text(E::kHalfA), "101");
   // The sizes: W and S from one list, H and D from another.
-  user->Select(Id(E::kWidthList), "500");
-  EXPECT_EQ(user->Text(Id(E::kSectionWidth)), "500");
-  EXPECT_EQ(user->Text(Id(E::kHalfA)), "250");
-  user->Select(Id(E::kHeightList), "350");
-  EXPECT_EQ(user->Text(Id(E::kDepth)), "350");
-  EXPECT_EQ(user->Text(Id(E::kHeight)), "350");
-  EXPECT_EQ(user->Text(Id(E::kRunLength)), ui::FormatWhole(350 * 0.5 + ui::ToReal(user->Text(Id(E::kCollar)))));
+  user->Select(E::kWidthList, "500");
+  EXPECT_EQ(user->Text(E::kSectionWidth), "500");
+  EXPECT_EQ(user->Text(E::kHalfA), "250");
+  user->Select(E::kHeightList, "350");
+  EXPECT_EQ(user->Text(E::kDepth), "350");
+  EXPECT_EQ(user->Text(E::kHeight), "350");
+  EXPECT_EQ(user->Text(E::kRunLength), ui::FormatWhole(350 * 0.5 + ui::ToReal(user->Text(E::kCollar))));
 }
 
 TEST_F(ElbowUpDownTest, TheReferencePointGoesToThePlacementPoint) {
   Open();
   user->Click("上がり");
   Sizes("400", "400", "300", "300", "50");
-  user->Click(Id(E::kAtNearA));  // (D/2, -S/2)
+  user->Click(E::kAtNearA);  // (D/2, -S/2)
   EXPECT_EQ(RecordLines(dialog->figure())[3], "1,1,0,400,0,0");
-  user->Click(Id(E::kAtFarB));  // (-D/2, S/2)
+  user->Click(E::kAtFarB);  // (-D/2, S/2)
   EXPECT_EQ(RecordLines(dialog->figure())[2], "1,1,0,0,300,0");
 }
 
 TEST_F(ElbowUpDownTest, PlacingWritesSettingsAndDrawingNameAndReopens) {
   Open();
   user->Click("下がり");
-  user->Click(Id(E::kSymbol1 + 1));
+  user->Click(E::kSymbol1 + 1);
   user->Click("1R");
-  user->Click(Id(E::kAtFarA));
+  user->Click(E::kAtFarA);
   user->Click("左右反転");
-  user->Click(Id(E::kRotation45));
+  user->Click(E::kRotation45);
   Sizes("400", "400", "300", "300", "50");
   user->Click("配置実行");
-  EXPECT_EQ(user->Text(Id(E::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(E::kStatus), "<<配置できます>>");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Jyoge.ini)"),
             (std::vector<std::string>{"300", "400", "350", "0", "400", "200", "200", "45", "50", "4", "2", "2", "2",
                                       "1", "0", "300"}));
@@ -185,10 +183,10 @@ TEST_F(ElbowUpDownTest, PlacingWritesSettingsAndDrawingNameAndReopens) {
   EXPECT_EQ(name.substr(0, 3), "ES_");
   Open();
   EXPECT_TRUE(user->Checked("下がり"));
-  EXPECT_TRUE(user->Checked(Id(E::kSymbol1 + 1)));
-  EXPECT_TRUE(user->Checked(Id(E::kAtFarA)));
-  EXPECT_TRUE(user->Checked(Id(E::kRotation45)));
-  EXPECT_EQ(user->Text(Id(E::kStatus)), "設定後配置実行をクリック");
+  EXPECT_TRUE(user->Checked(E::kSymbol1 + 1));
+  EXPECT_TRUE(user->Checked(E::kAtFarA));
+  EXPECT_TRUE(user->Checked(E::kRotation45));
+  EXPECT_EQ(user->Text(E::kStatus), "設定後配置実行をクリック");
   EXPECT_EQ(dialog->angle(), 45);
 }
 
@@ -201,7 +199,7 @@ TEST_F(ElbowUpDownTest, NoShapeDrawsNothingAndAnUnknownRadiusCountsAsHalf) {
   EXPECT_FALSE(user->Checked("上がり"));
   EXPECT_FALSE(user->Checked("下がり"));
   EXPECT_EQ(dialog->figure().count(), 0);
-  EXPECT_EQ(ui::ToReal(user->Text(Id(E::kRunLength))),
+  EXPECT_EQ(ui::ToReal(user->Text(E::kRunLength)),
             std::trunc(std::max(ui::ToReal(lines[0]), ui::ToReal(lines[15])) * 0.5 + ui::ToReal(lines[8])));
 }
 

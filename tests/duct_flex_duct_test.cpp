@@ -18,7 +18,6 @@ namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
-std::string Id(int id) { return std::to_string(id); }
 double Field(const std::string& record, int n) { return ToReal(GetListField(record, n, ',')); }
 bool Near(double a, double b) { return std::abs(a - b) < 1e-3; }
 
@@ -258,15 +257,15 @@ class FlexDuctTest : public ::testing::Test {
 TEST_F(FlexDuctTest, ARefusedDuctIsNotPlaced) {
   t.Write(kDrawData, {"previous"});
   Open();
-  user->Type(Id(FlexDuct::kRatio), "0.9");
-  EXPECT_EQ(user->Text(Id(FlexDuct::kStatus)), "《表示更新をクリック》");
+  user->Type(FlexDuct::kRatio, "0.9");
+  EXPECT_EQ(user->Text(FlexDuct::kStatus), "《表示更新をクリック》");
   user->Click("配置実行");
   EXPECT_EQ(t.MessageTexts(), std::vector<std::string>{"中心曲率半径は1.0以下は入力できません。"});
   EXPECT_EQ(t.services().messages.back().title, "確認");
   EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
-  EXPECT_NE(user->Text(Id(FlexDuct::kStatus)), "<<配置できます>>");
-  user->Type(Id(FlexDuct::kRatio), "1.5");
-  user->Type(Id(FlexDuct::kLength), "0");
+  EXPECT_NE(user->Text(FlexDuct::kStatus), "<<配置できます>>");
+  user->Type(FlexDuct::kRatio, "1.5");
+  user->Type(FlexDuct::kLength, "0");
   user->Click("配置実行");  // ignored input still says why nothing is placed
   EXPECT_EQ(t.MessageTexts().back(), "呼径・Ｌ・角度の値を確認してください。");
   EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
@@ -280,33 +279,33 @@ TEST_F(FlexDuctTest, ShapeEnablesItsBoxesAndTheStartMayLieOnTheSide) {
   EXPECT_TRUE(dialog->form().Enabled(FlexDuct::kOffset));
   user->Click("Ｌ形");
   EXPECT_FALSE(dialog->form().Enabled(FlexDuct::kOffset));
-  EXPECT_EQ(user->Text(Id(FlexDuct::kDiameterLabel)), "200");
+  EXPECT_EQ(user->Text(FlexDuct::kDiameterLabel), "200");
   const std::string collar = dialog->figure().records()[1];
   EXPECT_EQ(collar.substr(0, 40), "1,1,1,0.000000,-100.000000,0.000000,100.");
-  user->Click(Id(FlexDuct::kStartSide));
+  user->Click(FlexDuct::kStartSide);
   EXPECT_EQ(dialog->figure().records()[1].substr(0, 36), "1,1,1,0.000000,0.000000,0.000000,200");
 }
 
 TEST_F(FlexDuctTest, PlacingStoresFifteenLinesAndReopeningRestoresThem) {
   Open();
   user->Click("保温付フレキ");
-  user->Click(Id(FlexDuct::kStartSide));
+  user->Click(FlexDuct::kStartSide);
   user->Click("左右反転");
-  user->Click(Id(FlexDuct::kRotation0 + 6));  // 270 degrees
-  user->Type(Id(FlexDuct::kInsulatedPitch), "60");
+  user->Click(FlexDuct::kRotation0 + 6);  // 270 degrees
+  user->Type(FlexDuct::kInsulatedPitch, "60");
   user->Click("配置実行");
-  EXPECT_EQ(user->Text(Id(FlexDuct::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(FlexDuct::kStatus), "<<配置できます>>");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Flex.ini)"),
             (std::vector<std::string>{"200", "2000", "1.5", "50", "300", "90", "2", "1", "1", "0", "1000", "60", "270",
                                       "0", "1"}));
   Open();
   EXPECT_TRUE(user->Checked("保温付フレキ"));
-  EXPECT_TRUE(user->Checked(Id(FlexDuct::kStartSide)));
-  EXPECT_FALSE(user->Checked(Id(FlexDuct::kStartCentre)));
-  EXPECT_TRUE(user->Checked(Id(FlexDuct::kRotation0 + 6)));
+  EXPECT_TRUE(user->Checked(FlexDuct::kStartSide));
+  EXPECT_FALSE(user->Checked(FlexDuct::kStartCentre));
+  EXPECT_TRUE(user->Checked(FlexDuct::kRotation0 + 6));
   EXPECT_TRUE(user->Checked("左右反転"));
   EXPECT_EQ(dialog->angle(), 270);
-  EXPECT_EQ(user->Text(Id(FlexDuct::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(FlexDuct::kStatus), "設定後配置実行をクリック");
 }
 
 TEST(FlexDuctPlay, PlacesTheExampleFromThePanel) {

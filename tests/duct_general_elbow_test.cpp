@@ -16,8 +16,6 @@ namespace {
 
 const char* kDrawData = R"(\Tavrin\set\DrawData.txt)";
 
-std::string Id(int id) { return std::to_string(id); }
-
 class GeneralElbowTest : public ::testing::Test {
  protected:
   void Open() {
@@ -27,9 +25,9 @@ class GeneralElbowTest : public ::testing::Test {
   }
   // W1, W2 and θ, then "表示更新".
   void Shape(const std::string& w1, const std::string& w2, const std::string& theta) {
-    user->Type(Id(GeneralElbow::kUpstreamWidth), w1);
-    user->Type(Id(GeneralElbow::kDownstreamWidth), w2);
-    user->Type(Id(GeneralElbow::kElbowAngle), theta);
+    user->Type(GeneralElbow::kUpstreamWidth, w1);
+    user->Type(GeneralElbow::kDownstreamWidth, w2);
+    user->Type(GeneralElbow::kElbowAngle, theta);
     user->Click("表示更新");
   }
   void Set(const std::string& check, bool on) {
@@ -93,34 +91,34 @@ TEST_F(GeneralElbowTest, TheStandardRadiusIsAWholeFractionOfW1) {
   t.Write(R"(\Tavrin\set\KiokuSize.ini)", {"315", "500"});
   Open();
   Set("0.5R", true);
-  user->Select(Id(GeneralElbow::kUpstreamSizes), "315");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kUpstreamWidth)), "315");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kDownstreamWidth)), "315");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadius)), "157");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadiusCopy)), "157");
+  user->Select(GeneralElbow::kUpstreamSizes, "315");
+  EXPECT_EQ(user->Text(GeneralElbow::kUpstreamWidth), "315");
+  EXPECT_EQ(user->Text(GeneralElbow::kDownstreamWidth), "315");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadius), "157");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadiusCopy), "157");
   user->Click("1.0R");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadiusCopy)), "315");
-  user->Select(Id(GeneralElbow::kDownstreamSizes), "500");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kUpstreamWidth)), "315");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadius)), "315");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadiusCopy), "315");
+  user->Select(GeneralElbow::kDownstreamSizes, "500");
+  EXPECT_EQ(user->Text(GeneralElbow::kUpstreamWidth), "315");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadius), "315");
 }
 
 TEST_F(GeneralElbowTest, TheRadiusBoxTypedInLeadsTheOther) {
   Open();
-  user->Type(Id(GeneralElbow::kRadius), "250");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadiusCopy)), "250");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kStatus)), "《表示更新をクリック》");
-  user->Type(Id(GeneralElbow::kRadiusCopy), "260");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadius)), "260");
+  user->Type(GeneralElbow::kRadius, "250");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadiusCopy), "250");
+  EXPECT_EQ(user->Text(GeneralElbow::kStatus), "《表示更新をクリック》");
+  user->Type(GeneralElbow::kRadiusCopy, "260");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadius), "260");
   // "ノーマル90°" writes both boxes and leaves neither leading.
-  user->Type(Id(GeneralElbow::kElbowAngle), "45");
+  user->Type(GeneralElbow::kElbowAngle, "45");
   user->Click("左右反転");
   user->Click("ノーマル90°");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kElbowAngle)), "90");
+  EXPECT_EQ(user->Text(GeneralElbow::kElbowAngle), "90");
   EXPECT_FALSE(user->Checked("左右反転"));
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadius)), "200");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadius), "200");
   dialog->UserEdit(GeneralElbow::kRadiusCopy, "999");
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kRadius)), "200");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadius), "200");
 }
 
 TEST_F(GeneralElbowTest, SquareCornersReplaceTheArcsInTheirOrder) {
@@ -177,13 +175,13 @@ TEST_F(GeneralElbowTest, TheChosenCornerGoesToThePlacementPoint) {
   Set("内角", true);
   for (const char* theta : {"90", "45"}) {
     for (const char* w2 : {"400", "300"}) {
-      user->Click(Id(GeneralElbow::kInnerPoint));
+      user->Click(GeneralElbow::kInnerPoint);
       Shape("400", w2, theta);
       EXPECT_EQ(CountLines(f(), 0, 0, 0, 0), 0);
       int atOrigin = 0;
       for (const test::Record& r : Records(f())) atOrigin += std::hypot(r.v[2], r.v[3]) < 1e-6;
       EXPECT_EQ(atOrigin, 2) << w2 << " at " << theta;
-      user->Click(Id(GeneralElbow::kOuterPoint));
+      user->Click(GeneralElbow::kOuterPoint);
       atOrigin = 0;
       for (const test::Record& r : Records(f())) atOrigin += std::hypot(r.v[2], r.v[3]) < 1e-6;
       EXPECT_EQ(atOrigin, 2) << w2 << " at " << theta;
@@ -212,20 +210,20 @@ TEST_F(GeneralElbowTest, AWiderDownstreamLegIsRefusedByTheUpdateOnly) {
   EXPECT_EQ(f().records(), before.records());
   user->Click("配置実行");
   EXPECT_EQ(t.MessageTexts().size(), 1u);
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(GeneralElbow::kStatus), "<<配置できます>>");
   EXPECT_NE(f().records(), before.records());
 }
 
 TEST_F(GeneralElbowTest, PlacingStoresFifteenLinesAndTheDrawingName) {
   t.Write(R"(\Tavrin\set\Erbo.ini)", {"400", "200", "400", "200", "300", "x", "0", "90"});
   Open();
-  user->Type(Id(GeneralElbow::kUpstreamLength), "150");
+  user->Type(GeneralElbow::kUpstreamLength, "150");
   Shape("450", "350", "60");
-  user->Click(Id(GeneralElbow::kInnerPoint));
+  user->Click(GeneralElbow::kInnerPoint);
   user->Click("1.0R");
   user->Click("外角");
   user->Click("左右反転");
-  user->Click(Id(GeneralElbow::kRotation90 + 1));  // 135°
+  user->Click(GeneralElbow::kRotation90 + 1);  // 135°
   user->Click("配置実行");
   const std::vector<std::string> lines = t.Lines(R"(\Tavrin\set\Erbo.ini)");
   EXPECT_EQ(lines, (std::vector<std::string>{"450", "450", "350", "450", "300", "x", "135", "60", "3", "2", "1",
@@ -236,13 +234,13 @@ TEST_F(GeneralElbowTest, PlacingStoresFifteenLinesAndTheDrawingName) {
   EXPECT_EQ(name.substr(0, 3 + checksum.size()), "ER_" + checksum);
 
   Open();
-  EXPECT_EQ(user->Text(Id(GeneralElbow::kElbowAngle)), "60");
-  EXPECT_TRUE(user->Checked(Id(GeneralElbow::kInnerPoint)));
+  EXPECT_EQ(user->Text(GeneralElbow::kElbowAngle), "60");
+  EXPECT_TRUE(user->Checked(GeneralElbow::kInnerPoint));
   EXPECT_TRUE(user->Checked("1.0R"));
   EXPECT_TRUE(user->Checked("外角"));
   EXPECT_FALSE(user->Checked("内角"));
   EXPECT_TRUE(user->Checked("左右反転"));
-  EXPECT_TRUE(user->Checked(Id(GeneralElbow::kRotation90 + 1)));
+  EXPECT_TRUE(user->Checked(GeneralElbow::kRotation90 + 1));
   EXPECT_EQ(dialog->angle(), 135);
 }
 

@@ -13,8 +13,6 @@ using test::RecordsOfSlot;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 class LinedBoxTest : public ::testing::Test {
  protected:
   void Open() {
@@ -24,11 +22,11 @@ class LinedBoxTest : public ::testing::Test {
   }
   void Box(const std::string& w, const std::string& d, const std::string& thickness) {
     Open();
-    user->Type(Id(LinedBox::kWidth), w);
-    user->Type(Id(LinedBox::kDepth), d);
-    user->Type(Id(LinedBox::kLining), thickness);
-    user->Click(Id(LinedBox::kCentre));
-    user->Type(Id(LinedBox::kAngle), "0");
+    user->Type(LinedBox::kWidth, w);
+    user->Type(LinedBox::kDepth, d);
+    user->Type(LinedBox::kLining, thickness);
+    user->Click(LinedBox::kCentre);
+    user->Type(LinedBox::kAngle, "0");
   }
   const figure::Figure& fig() const { return dialog->figure(); }
 
@@ -68,7 +66,7 @@ TEST_F(LinedBoxTest, ReferencePoints) {
       {LinedBox::kLeftMiddle, {0, 150, 400, 150}},
   };
   for (const auto& [button, top] : expected) {
-    user->Click(Id(button));
+    user->Click(button);
     EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[0], top)) << button;
     EXPECT_TRUE(test::OpenEnds(fig(), {figure::kDuct}).empty()) << button;
   }
@@ -76,30 +74,30 @@ TEST_F(LinedBoxTest, ReferencePoints) {
 
 TEST_F(LinedBoxTest, TheWidthRebuildsTheOthersWaitForTheUpdate) {
   Box("400", "300", "50");
-  user->Type(Id(LinedBox::kWidth), "800");
+  user->Type(LinedBox::kWidth, "800");
   EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[0], {-400, 150, 400, 150}));
-  EXPECT_EQ(user->Text(Id(LinedBox::kStatus)), "《表示更新をクリック》");
-  user->Type(Id(LinedBox::kDepth), "500");
+  EXPECT_EQ(user->Text(LinedBox::kStatus), "《表示更新をクリック》");
+  user->Type(LinedBox::kDepth, "500");
   EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[0], {-400, 150, 400, 150}));
   user->Click("表示更新");
   EXPECT_TRUE(Near(RecordsOfSlot(fig(), figure::kDuct)[0], {-400, 250, 400, 250}));
-  EXPECT_EQ(user->Text(Id(LinedBox::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(LinedBox::kStatus), "設定後配置実行をクリック");
 }
 
 TEST_F(LinedBoxTest, PlacingStoresEverythingAndReopeningRestoresIt) {
   Box("400", "300", "50");
-  user->Click(Id(LinedBox::kLeftMiddle));
-  user->Click(Id(LinedBox::kRotation0 + 6));  // 270°
+  user->Click(LinedBox::kLeftMiddle);
+  user->Click(LinedBox::kRotation0 + 6);  // 270°
   user->Click("左右反転");
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Ubox.ini)"),
             (std::vector<std::string>{"400", "300", "50", "270", "4", "1", "0"}));
   Open();
-  EXPECT_TRUE(user->Checked(Id(LinedBox::kLeftMiddle)));
-  EXPECT_TRUE(user->Checked(Id(LinedBox::kRotation0 + 6)));
+  EXPECT_TRUE(user->Checked(LinedBox::kLeftMiddle));
+  EXPECT_TRUE(user->Checked(LinedBox::kRotation0 + 6));
   EXPECT_TRUE(user->Checked("左右反転"));
   EXPECT_EQ(dialog->angle(), 270);
-  EXPECT_EQ(user->Text(Id(LinedBox::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(LinedBox::kStatus), "設定後配置実行をクリック");
 }
 
 TEST(LinedBoxPlay, PlacesFromThePanelLineByLine) {

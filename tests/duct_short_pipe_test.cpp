@@ -10,8 +10,6 @@ using test::CountLines;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 class ShortPipeTest : public ::testing::Test {
  protected:
   void Open() {
@@ -21,12 +19,12 @@ class ShortPipeTest : public ::testing::Test {
   }
   // Wa, Wb (P1 and P2 halves of it), E and K, then "表示更新"; the L box.
   std::string Length(const std::string& wa, const std::string& wb, const std::string& e, const std::string& k) {
-    user->Type(Id(ShortPipe::kStartWidth), wa);
-    user->Type(Id(ShortPipe::kEndWidth), wb);
-    user->Type(Id(ShortPipe::kStraight), e);
-    user->Type(Id(ShortPipe::kCoefficient), k);
+    user->Type(ShortPipe::kStartWidth, wa);
+    user->Type(ShortPipe::kEndWidth, wb);
+    user->Type(ShortPipe::kStraight, e);
+    user->Type(ShortPipe::kCoefficient, k);
     user->Click("表示更新");
-    return user->Text(Id(ShortPipe::kLength));
+    return user->Text(ShortPipe::kLength);
   }
   const figure::Figure& f() { return dialog->figure(); }
 
@@ -44,27 +42,27 @@ TEST_F(ShortPipeTest, TheCoefficientGivesTheLengthInStepsOf50) {
   EXPECT_EQ(Length("499.5", "250", "0", "1"), "200");  // 4.99 steps are 4
   EXPECT_EQ(Length("250", "400", "100", "1.5"), "0");  // a negative taper, used as computed
   EXPECT_EQ(Length("400", "400", "100", "2"), "200");  // a short pipe: the two straight parts
-  user->Type(Id(ShortPipe::kLength), "777");
+  user->Type(ShortPipe::kLength, "777");
   EXPECT_EQ(Length("400", "250", "100", "0"), "777");
   EXPECT_EQ(figure::FrameExtents(f()).e4, 877);
-  user->Select(Id(ShortPipe::kCoefficients), "2");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kCoefficient)), "2");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kLength)), "500");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kStatus)), "設定後配置実行をクリック");
+  user->Select(ShortPipe::kCoefficients, "2");
+  EXPECT_EQ(user->Text(ShortPipe::kCoefficient), "2");
+  EXPECT_EQ(user->Text(ShortPipe::kLength), "500");
+  EXPECT_EQ(user->Text(ShortPipe::kStatus), "設定後配置実行をクリック");
 }
 
 TEST_F(ShortPipeTest, TheEndPartsMakeUpTheEndWidth) {
   Open();
-  user->Type(Id(ShortPipe::kEndWidth), "401");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kEndLeft)), "200");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kEndRight)), "200");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kStatus)), "《表示更新をクリック》");
-  user->Type(Id(ShortPipe::kEndLeft), "150");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kEndRight)), "251");
-  user->Type(Id(ShortPipe::kEndRight), "100");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kEndLeft)), "301");
+  user->Type(ShortPipe::kEndWidth, "401");
+  EXPECT_EQ(user->Text(ShortPipe::kEndLeft), "200");
+  EXPECT_EQ(user->Text(ShortPipe::kEndRight), "200");
+  EXPECT_EQ(user->Text(ShortPipe::kStatus), "《表示更新をクリック》");
+  user->Type(ShortPipe::kEndLeft, "150");
+  EXPECT_EQ(user->Text(ShortPipe::kEndRight), "251");
+  user->Type(ShortPipe::kEndRight, "100");
+  EXPECT_EQ(user->Text(ShortPipe::kEndLeft), "301");
   dialog->UserEdit(ShortPipe::kEndLeft, "0");  // not the box being typed in
-  EXPECT_EQ(user->Text(Id(ShortPipe::kEndRight)), "100");
+  EXPECT_EQ(user->Text(ShortPipe::kEndRight), "100");
 }
 
 // The piece is built along +y and turned by 270°: a point (x, y) of the
@@ -73,9 +71,9 @@ TEST_F(ShortPipeTest, TheRoundEndsTransitionStartsOnTheCentreLine) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"40", "25", "100", "50"});
   Open();
   user->Click("角-丸");
-  user->Type(Id(ShortPipe::kLength), "600");
+  user->Type(ShortPipe::kLength, "600");
   Length("400", "300", "100", "0");
-  user->Type(Id(ShortPipe::kEndLeft), "200");
+  user->Type(ShortPipe::kEndLeft, "200");
   user->Click("表示更新");
   EXPECT_EQ(CountLines(f(), 500, 0, 100, 200), 1);
   EXPECT_EQ(CountLines(f(), 500, 0, 100, -200), 1);
@@ -92,16 +90,16 @@ TEST_F(ShortPipeTest, TheRoundEndsTransitionStartsOnTheCentreLine) {
 TEST_F(ShortPipeTest, EachReferencePointGoesToThePlacementPoint) {
   t.Write(R"(\Tavrin\set\KyotuSet.ini)", {"0", "25", "100", "50"});
   Open();
-  user->Type(Id(ShortPipe::kLength), "600");
+  user->Type(ShortPipe::kLength, "600");
   Length("400", "300", "100", "0");
-  user->Type(Id(ShortPipe::kEndLeft), "200");  // P2 = 100
-  user->Click(Id(ShortPipe::kStartCentre));
+  user->Type(ShortPipe::kEndLeft, "200");  // P2 = 100
+  user->Click(ShortPipe::kStartCentre);
   EXPECT_EQ(CountLines(f(), 0, 225, 0, -225), 1);
-  user->Click(Id(ShortPipe::kStartCorner));
+  user->Click(ShortPipe::kStartCorner);
   EXPECT_EQ(CountLines(f(), 0, 425, 0, -25), 1);
-  user->Click(Id(ShortPipe::kEndCentre));
+  user->Click(ShortPipe::kEndCentre);
   EXPECT_EQ(CountLines(f(), 0, 225, 0, -125), 1);
-  user->Click(Id(ShortPipe::kEndCorner));
+  user->Click(ShortPipe::kEndCorner);
   EXPECT_EQ(CountLines(f(), 0, 325, 0, -25), 1);
   for (int slot : f().recordSlots()) EXPECT_NE(slot, figure::kAngleLine);
 }
@@ -109,9 +107,9 @@ TEST_F(ShortPipeTest, EachReferencePointGoesToThePlacementPoint) {
 TEST_F(ShortPipeTest, PlacingStoresThirteenLinesAndReopeningRestoresThem) {
   Open();
   user->Click("角-丸");
-  user->Click(Id(ShortPipe::kEndCorner));
+  user->Click(ShortPipe::kEndCorner);
   user->Click("左右反転");
-  user->Click(Id(ShortPipe::kRotation0 + 2));  // 90°
+  user->Click(ShortPipe::kRotation0 + 2);  // 90°
   Length("500", "300", "150", "1");
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Oti.ini)"), (std::vector<std::string>{"500", "300", "150", "150", "", "150", "90",
@@ -119,11 +117,11 @@ TEST_F(ShortPipeTest, PlacingStoresThirteenLinesAndReopeningRestoresThem) {
   EXPECT_FALSE(t.Exists(R"(\Tavrin\set\DrawName.ini)"));
   Open();
   EXPECT_TRUE(user->Checked("角-丸"));
-  EXPECT_TRUE(user->Checked(Id(ShortPipe::kEndCorner)));
+  EXPECT_TRUE(user->Checked(ShortPipe::kEndCorner));
   EXPECT_TRUE(user->Checked("左右反転"));
-  EXPECT_TRUE(user->Checked(Id(ShortPipe::kRotation0 + 2)));
-  EXPECT_EQ(user->Text(Id(ShortPipe::kLength)), "500");
-  EXPECT_EQ(user->Text(Id(ShortPipe::kStatus)), "設定後配置実行をクリック");
+  EXPECT_TRUE(user->Checked(ShortPipe::kRotation0 + 2));
+  EXPECT_EQ(user->Text(ShortPipe::kLength), "500");
+  EXPECT_EQ(user->Text(ShortPipe::kStatus), "設定後配置実行をクリック");
 }
 
 TEST(ShortPipePlay, PlacesFromThePanelLineByLine) {

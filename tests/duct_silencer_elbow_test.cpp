@@ -13,8 +13,6 @@ using test::Records;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 const char* kShapes[] = {"角", "丸", "面取り", "切欠き"};
 
 class SilencerElbowTest : public ::testing::Test {
@@ -26,10 +24,10 @@ class SilencerElbowTest : public ::testing::Test {
   }
   // W, C, t with S = 200, then "表示更新".
   void Chamber(const std::string& w, const std::string& c, const std::string& lining) {
-    user->Type(Id(SilencerElbow::kWidth), w);
-    user->Type(Id(SilencerElbow::kChamber), c);
-    user->Type(Id(SilencerElbow::kLining), lining);
-    user->Type(Id(SilencerElbow::kStraight), "200");
+    user->Type(SilencerElbow::kWidth, w);
+    user->Type(SilencerElbow::kChamber, c);
+    user->Type(SilencerElbow::kLining, lining);
+    user->Type(SilencerElbow::kStraight, "200");
     user->Click("表示更新");
   }
   const figure::Figure& f() { return dialog->figure(); }
@@ -98,7 +96,7 @@ TEST_F(SilencerElbowTest, TheHatchingStaysInTheChamberOfEachShape) {
   if (!user->Checked("ハッチング有り")) user->Click("ハッチング有り");
   const double w = 200, c = 300, t = 50, p = w + c, o = w + t;
   for (const char* angle : {"0", "30"}) {
-    user->Type(Id(SilencerElbow::kAngle), angle);
+    user->Type(SilencerElbow::kAngle, angle);
     for (int shape = 0; shape < 4; ++shape) {
       user->Click(kShapes[shape]);
       Chamber("400", "300", "50");
@@ -142,8 +140,8 @@ TEST_F(SilencerElbowTest, FiveHundredHatchLinesReachALongChamber) {
 TEST_F(SilencerElbowTest, PlacingStoresElevenLinesAndReopeningRestoresThem) {
   Open();
   user->Click("切欠き");
-  user->Click(Id(SilencerElbow::kOuterPoint));
-  user->Click(Id(SilencerElbow::kRotation0 + 6));  // 270°
+  user->Click(SilencerElbow::kOuterPoint);
+  user->Click(SilencerElbow::kRotation0 + 6);  // 270°
   if (user->Checked("ハッチング有り")) user->Click("ハッチング有り");
   user->Click("現在のレイヤに作図");
   Chamber("350", "250", "25");
@@ -153,10 +151,10 @@ TEST_F(SilencerElbowTest, PlacingStoresElevenLinesAndReopeningRestoresThem) {
   EXPECT_FALSE(t.Exists(R"(\Tavrin\set\DrawName.ini)"));
   Open();
   EXPECT_TRUE(user->Checked("切欠き"));
-  EXPECT_TRUE(user->Checked(Id(SilencerElbow::kOuterPoint)));
-  EXPECT_TRUE(user->Checked(Id(SilencerElbow::kRotation0 + 6)));
+  EXPECT_TRUE(user->Checked(SilencerElbow::kOuterPoint));
+  EXPECT_TRUE(user->Checked(SilencerElbow::kRotation0 + 6));
   EXPECT_FALSE(user->Checked("ハッチング有り"));
-  EXPECT_EQ(user->Text(Id(SilencerElbow::kLining)), "25");
+  EXPECT_EQ(user->Text(SilencerElbow::kLining), "25");
 }
 
 TEST(SilencerElbowPlay, PlacesFromThePanelLineByLine) {

@@ -13,8 +13,6 @@ using test::RecordsOfSlot;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 // KyotuSet.ini as shipped: angle width 40, flange protrusion 25, frame margin 100.
 class SPipeTest : public ::testing::Test {
  protected:
@@ -27,15 +25,15 @@ class SPipeTest : public ::testing::Test {
   // W = 300, R = 150 (the bends reach 2R + W = 600), Ls = 40, Le = 10;
   // ρ = 90 turns the pipe by 360°, which leaves it along +y as it is built.
   void Pipe(const std::string& d) {
-    user->Type(Id(SPipe::kWidth), "300");
-    user->Type(Id(SPipe::kRadius), "150");
-    user->Type(Id(SPipe::kOffset), d);
-    user->Type(Id(SPipe::kStartLength), "40");
-    user->Type(Id(SPipe::kEndLength), "10");
-    user->Click(Id(SPipe::kOrigin));
-    user->Type(Id(SPipe::kAngle), "90");
+    user->Type(SPipe::kWidth, "300");
+    user->Type(SPipe::kRadius, "150");
+    user->Type(SPipe::kOffset, d);
+    user->Type(SPipe::kStartLength, "40");
+    user->Type(SPipe::kEndLength, "10");
+    user->Click(SPipe::kOrigin);
+    user->Type(SPipe::kAngle, "90");
   }
-  std::string A() const { return user->Text(Id(SPipe::kLength)); }
+  std::string A() const { return user->Text(SPipe::kLength); }
   // The four arcs: end bend inner and outer, start bend inner and outer.
   std::vector<std::vector<double>> Bends() const {
     auto duct = RecordsOfSlot(dialog->figure(), figure::kDuct);
@@ -51,21 +49,21 @@ class SPipeTest : public ::testing::Test {
 
 TEST_F(SPipeTest, TheShortestLengthAndTheStraightsThatFollowIt) {
   Pipe("500");
-  user->Type(Id(SPipe::kLength), "700");
+  user->Type(SPipe::kLength, "700");
   user->Click("Aの最短計算");
   EXPECT_EQ(A(), "641");  // 10 + 40 + 591 (√350000 = 591.6 cut)
   const std::string endFlange = dialog->figure().records()[5];
   // The straights recompute A at once; the figure waits for "表示更新".
-  user->Type(Id(SPipe::kEndLength), "20");
+  user->Type(SPipe::kEndLength, "20");
   EXPECT_EQ(A(), "651");
   EXPECT_EQ(dialog->figure().records()[5], endFlange);
-  EXPECT_EQ(user->Text(Id(SPipe::kStatus)), "《表示更新をクリック》");
+  EXPECT_EQ(user->Text(SPipe::kStatus), "《表示更新をクリック》");
   // W, D and R leave A alone until the button is pressed.
   user->Click("表示更新");
-  user->Type(Id(SPipe::kOffset), "400");
-  user->Type(Id(SPipe::kRadius), "100");
+  user->Type(SPipe::kOffset, "400");
+  user->Type(SPipe::kRadius, "100");
   EXPECT_EQ(A(), "651");
-  EXPECT_EQ(user->Text(Id(SPipe::kStatus)), "《表示更新をクリック》");
+  EXPECT_EQ(user->Text(SPipe::kStatus), "《表示更新をクリック》");
 }
 
 TEST_F(SPipeTest, AtTheShortestLengthTheBendsMeet) {
@@ -86,10 +84,10 @@ TEST_F(SPipeTest, AnOffsetOfTheBendsReachGivesQuarterBends) {
   auto bends = Bends();
   for (int i : {0, 1}) EXPECT_TRUE(Near({bends[i][3], bends[i][4]}, {270 + 360, 360}));
   for (int i : {2, 3}) EXPECT_TRUE(Near({bends[i][3], bends[i][4]}, {90 + 360, 180 + 360}));
-  user->Type(Id(SPipe::kOffset), "700");
+  user->Type(SPipe::kOffset, "700");
   user->Click("表示更新");
   EXPECT_LT(Bends()[2][3] - 360, 90);  // D > 2R + W: the start bend begins right of its top
-  user->Type(Id(SPipe::kOffset), "500");
+  user->Type(SPipe::kOffset, "500");
   user->Click("表示更新");
   EXPECT_GT(Bends()[2][3] - 360, 90);  // D < 2R + W: left of it
 }
@@ -98,21 +96,21 @@ TEST_F(SPipeTest, AnOffsetTheBendsCannotReachChangesNothing) {
   Pipe("500");
   user->Click("Aの最短計算");
   for (const char* d : {"1201", "-1"}) {  // beyond 2(2R + W) = 1200, or negative
-    user->Type(Id(SPipe::kOffset), d);
+    user->Type(SPipe::kOffset, d);
     user->Click("Aの最短計算");
     EXPECT_EQ(t.MessageTexts().back(), "Aの最短は計算できません。Dは0以上2×(2R+W)以下にしてください。");
     EXPECT_EQ(A(), "641");
   }
   size_t messages = t.MessageTexts().size();
-  user->Type(Id(SPipe::kStartLength), "50");  // typing asks nothing and changes nothing
+  user->Type(SPipe::kStartLength, "50");  // typing asks nothing and changes nothing
   EXPECT_EQ(A(), "641");
   EXPECT_EQ(t.MessageTexts().size(), messages);
   user->Click("配置実行");
-  EXPECT_EQ(user->Text(Id(SPipe::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(SPipe::kStatus), "<<配置できます>>");
   for (const char* file : {R"(\Tavrin\set\DrawData.txt)", R"(\Tavrin\set\Smagari.ini)"})
     for (const std::string& line : t.Lines(file))
       for (const char* word : {"nan", "inf"}) EXPECT_EQ(line.find(word), std::string::npos) << file << ": " << line;
-  user->Type(Id(SPipe::kOffset), "1200");
+  user->Type(SPipe::kOffset, "1200");
   user->Click("Aの最短計算");
   EXPECT_EQ(A(), "60");  // the bends touch side by side: only the straights remain
 }
@@ -120,16 +118,16 @@ TEST_F(SPipeTest, AnOffsetTheBendsCannotReachChangesNothing) {
 TEST_F(SPipeTest, ReopeningKeepsALengthenedA) {
   Pipe("500");
   user->Click("Aの最短計算");
-  user->Type(Id(SPipe::kLength), "900");
-  user->Click(Id(SPipe::kLeftCorner));
+  user->Type(SPipe::kLength, "900");
+  user->Click(SPipe::kLeftCorner);
   user->Click("上下反転");
   user->Click("配置実行");
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Smagari.ini)"),
             (std::vector<std::string>{"300", "500", "150", "90", "10", "900", "", "1", "1", "0", "40"}));
   Open();
   EXPECT_EQ(A(), "900");
-  EXPECT_EQ(user->Text(Id(SPipe::kStatus)), "設定後配置実行をクリック");
-  EXPECT_TRUE(user->Checked(Id(SPipe::kLeftCorner)));
+  EXPECT_EQ(user->Text(SPipe::kStatus), "設定後配置実行をクリック");
+  EXPECT_TRUE(user->Checked(SPipe::kLeftCorner));
   // The start flange's left corner on the placement point, then flipped.
   EXPECT_TRUE(Near(RecordsOfSlot(dialog->figure(), figure::kDuct)[2], {0, 0, 0, 40}, 1e-5));
 }

@@ -13,8 +13,6 @@ namespace {
 const char* kChoku = R"(\Tavrin\set\Choku.ini)";
 const char* kChokuSet = R"(\Tavrin\set\ChokuSet.ini)";
 
-std::string Id(int id) { return std::to_string(id); }
-
 class StraightDuctTest : public ::testing::Test {
  protected:
   void Open() {
@@ -42,13 +40,13 @@ TEST_F(StraightDuctTest, PlacingWritesTheRunFilesAndNoDrawingData) {
   t.Write(R"(\Tavrin\set\DrawData.txt)", {"previous"});
   t.Write(R"(\Tavrin\set\DakutoSet.ini)", {"1-2-3-4", "5-6-7-8", "9-10-11-12", "0-0-0-0"});
   Open();
-  user->Type(Id(StraightDuct::kPitch), "1750");
+  user->Type(StraightDuct::kPitch, "1750");
   user->Click("フランジのみ割込み作図");
-  user->Click(Id(StraightDuct::kStyle1 + 2));
-  user->Click(Id(StraightDuct::kRightEnd));
+  user->Click(StraightDuct::kStyle1 + 2);
+  user->Click(StraightDuct::kRightEnd);
   user->Click("45°固定");
   user->Click("配置実行");
-  EXPECT_EQ(user->Text(Id(StraightDuct::kStatus)), "<<配置できます>>");
+  EXPECT_EQ(user->Text(StraightDuct::kStatus), "<<配置できます>>");
   EXPECT_EQ(t.Lines(kChoku),
             (std::vector<std::string>{"300", "40", "25", "1750", "3", "2", "1", "0", "0", "1"}));
   // Duct body, then the flange joints (line 3), then the angle lines (line 2).
@@ -60,31 +58,31 @@ TEST_F(StraightDuctTest, PlacingWritesTheRunFilesAndNoDrawingData) {
 TEST_F(StraightDuctTest, AnEndNotToBeDrawnIsGreyedInTheSketch) {
   Open();
   EXPECT_EQ(GreyedLines(), 0);
-  user->Click(Id(StraightDuct::kRightEnd));
+  user->Click(StraightDuct::kRightEnd);
   const int right = GreyedLines();
   EXPECT_EQ(right, 6);  // the right end's two side pieces and its flange's outline
-  user->Click(Id(StraightDuct::kLeftEnd));
+  user->Click(StraightDuct::kLeftEnd);
   EXPECT_EQ(GreyedLines(), 2 * right);
 }
 
 TEST_F(StraightDuctTest, StatusFollowsTheFieldsAndReopeningRestoresThem) {
   t.Remove(R"(\Tavrin\set\KyotuSet.ini)");  // the straight duct reads none of the common lengths
   Open();
-  EXPECT_EQ(user->Text(Id(StraightDuct::kStatus)), "設定後配置実行をクリック");
-  user->Type(Id(StraightDuct::kAngleOut), "30");
-  EXPECT_EQ(user->Text(Id(StraightDuct::kStatus)), "《表示更新をクリック》");
-  user->Select(Id(StraightDuct::kSizeList), "650");
-  EXPECT_EQ(user->Text(Id(StraightDuct::kSize)), "650");
-  EXPECT_EQ(user->Text(Id(StraightDuct::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(StraightDuct::kStatus), "設定後配置実行をクリック");
+  user->Type(StraightDuct::kAngleOut, "30");
+  EXPECT_EQ(user->Text(StraightDuct::kStatus), "《表示更新をクリック》");
+  user->Select(StraightDuct::kSizeList, "650");
+  EXPECT_EQ(user->Text(StraightDuct::kSize), "650");
+  EXPECT_EQ(user->Text(StraightDuct::kStatus), "設定後配置実行をクリック");
   user->Click("ダクト線のみ作図");
   user->Click("現在のレイヤに作図");
   user->Click("配置実行");
   Open();
-  EXPECT_EQ(user->Text(Id(StraightDuct::kSize)), "650");
-  EXPECT_EQ(user->Text(Id(StraightDuct::kAngleOut)), "30");
+  EXPECT_EQ(user->Text(StraightDuct::kSize), "650");
+  EXPECT_EQ(user->Text(StraightDuct::kAngleOut), "30");
   EXPECT_TRUE(user->Checked("ダクト線のみ作図"));
   EXPECT_TRUE(user->Checked("現在のレイヤに作図"));
-  EXPECT_EQ(user->Text(Id(StraightDuct::kStatus)), "設定後配置実行をクリック");
+  EXPECT_EQ(user->Text(StraightDuct::kStatus), "設定後配置実行をクリック");
   EXPECT_TRUE(t.services().messages.empty());
 }
 

@@ -12,8 +12,6 @@ namespace {
 const char* const kTugiteSet = R"(\Tavrin\HaikanSet\TugiteSet.ini)";
 const char* const kHaikanSet = R"(\Tavrin\HaikanSet\HaikanSet.ini)";
 
-std::string Id(int id) { return std::to_string(id); }
-
 }  // namespace
 
 TEST(FittingAttributes, ShowsAFamilyAsLayerAndTypeColourFields) {
@@ -26,7 +24,7 @@ TEST(FittingAttributes, ShowsAFamilyAsLayerAndTypeColourFields) {
   dialog.UserInit();
   EXPECT_EQ(dialog.form().Text(kFamilyBox), "ＴＳ継手");
   EXPECT_EQ(dialog.form().Text(kFamilyHeading), "【ＴＳ継手】の設定");
-  user.SelectIndex(Id(kFamilyBox), 7);
+  user.SelectIndex(kFamilyBox, 7);
   EXPECT_EQ(dialog.form().Text(kFamilyHeading), "【銅管継手】の設定");
   EXPECT_EQ(dialog.form().Text(kPartLayer + 1), "2-5");
   EXPECT_EQ(dialog.form().Text(kPartTypeColour + 2), "5-7");
@@ -38,11 +36,11 @@ TEST(FittingAttributes, KeepsTheEditsOfEveryFamilyOnEveryClosingPath) {
     FittingAttributeDialog dialog(t.env());
     ui::Driver user(dialog);
     dialog.UserInit();
-    user.Type(Id(kPartLayer), "1-1");
-    user.SelectIndex(Id(kFamilyBox), 3);
-    user.Type(Id(kPartTypeColour + 2), "6-9");
-    user.SelectIndex(Id(kFamilyBox), 12);
-    user.Type(Id(kPartTypeColour + 1), "3-4");  // the family on screen when closing
+    user.Type(kPartLayer, "1-1");
+    user.SelectIndex(kFamilyBox, 3);
+    user.Type(kPartTypeColour + 2, "6-9");
+    user.SelectIndex(kFamilyBox, 12);
+    user.Type(kPartTypeColour + 1, "3-4");  // the family on screen when closing
     if (byEnter) user.Enter();
     else user.Click("OK");
     ASSERT_TRUE(dialog.form().ended());
@@ -60,7 +58,7 @@ TEST(FittingAttributes, EscLeavesTheFileAsItWas) {
   FittingAttributeDialog dialog(t.env());
   ui::Driver user(dialog);
   dialog.UserInit();
-  user.Type(Id(kPartLayer), "1-1");
+  user.Type(kPartLayer, "1-1");
   user.Close();
   EXPECT_TRUE(dialog.form().ended());
   EXPECT_EQ(t.Lines(kTugiteSet), before);
@@ -76,7 +74,7 @@ struct PipeAttributes {
   PipeAttributes() { dialog.UserInit(); }
   // Types the fields, presses OK and returns the messages shown.
   std::vector<std::string> Ok(const std::vector<std::pair<int, std::string>>& typeColours) {
-    for (const auto& [row, text] : typeColours) user.Type(Id(kPipeTypeColour + row), text);
+    for (const auto& [row, text] : typeColours) user.Type(kPipeTypeColour + row, text);
     user.Click("OK");
     EXPECT_TRUE(dialog.form().ended());
     return t.MessageTexts();
@@ -115,7 +113,7 @@ TEST(PipeLineAttributes, TheLastFailingCheckIsReportedAndNothingWritten) {
 
 TEST(PipeLineAttributes, ValidFieldsAreWritten) {
   PipeAttributes p;
-  p.user.Type(Id(kPipeLayer + 12), "1-A");
+  p.user.Type(kPipeLayer + 12, "1-A");
   EXPECT_TRUE(p.Ok({{0, "2-255"}, {12, "11-1"}}).empty());
   std::vector<std::string> lines = p.t.Lines(kHaikanSet);
   ASSERT_EQ(lines.size(), 13u);

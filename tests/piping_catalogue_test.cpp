@@ -13,8 +13,6 @@ using namespace piping;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 // The pixel in the middle of cell 1..20 of the sheet picture.
 std::pair<int, int> CellCentre(int cell) {
   return {kSheetLeft + (cell - 1) % 5 * kCellWidth + 24, kSheetTop + (cell - 1) / 5 * kCellHeight + 22};
@@ -30,10 +28,10 @@ struct Catalogue {
     dialog.UserInit();
   }
   void Pick(int family, int sheet, const std::string& size, int cell) {
-    user.SelectIndex(Id(kFamilyList), family);
-    user.Click(Id(kSheetFirst + sheet - 1));
-    user.Select(Id(kMainSize), size);
-    user.DoubleClick(Id(kMainSize));
+    user.SelectIndex(kFamilyList, family);
+    user.Click(kSheetFirst + sheet - 1);
+    user.Select(kMainSize, size);
+    user.DoubleClick(kMainSize);
     auto [x, y] = CellCentre(cell);
     user.Mouse(x, y);
   }
@@ -150,17 +148,17 @@ TEST(CatalogueDialog, FindsTheShippedPartOfTheChosenCell) {
   EXPECT_EQ(c.dialog.partFile(), R"(\Tavrin\NJ\KPQPQPSL9001.ajc)");
   EXPECT_EQ(c.dialog.partCode(), "K050501L9001_A");
   EXPECT_EQ(c.dialog.form().Text(kPartName), "90°エルボ");
-  c.user.Click(Id(kRotationFirst + 2));
+  c.user.Click(kRotationFirst + 2);
   EXPECT_EQ(c.dialog.form().Text(kAngle), "90");
-  c.user.Type(Id(kAngle), "30");
+  c.user.Type(kAngle, "30");
   c.user.Mouse(CellCentre(1).first, CellCentre(1).second);
   EXPECT_EQ(c.dialog.partCode(), "K050501L9001N");
   EXPECT_EQ(c.dialog.partFile(), R"(\Tavrin\NJ\KPQPQPSL9001.ajc)");
 
-  c.user.Select(Id(kBranchSize), "15");  // no elbow of unequal ends
+  c.user.Select(kBranchSize, "15");  // no elbow of unequal ends
   EXPECT_EQ(c.dialog.form().Text(kPartName), "部品がありません。");
   c.user.Mouse(504, 30);  // on a boundary: still cell 1
-  c.user.Click(Id(kSheetFirst + 2));
+  c.user.Click(kSheetFirst + 2);
   c.user.Mouse(CellCentre(2).first, CellCentre(2).second);
   EXPECT_EQ(c.dialog.form().Text(kPartName), "径違いソケット");
   c.user.Click("配置実行");
@@ -176,11 +174,11 @@ TEST(CatalogueDialog, CombinedFittingsCarryPipeKindAndDistance) {
   EXPECT_TRUE(c.dialog.form().Enabled(kDistance));
   c.user.Click("配置実行");
   EXPECT_EQ(c.t.MessageTexts(), std::vector<std::string>{"管種を選択してください。"});
-  c.user.Select(Id(kPipeKindBox), "HIVP");
+  c.user.Select(kPipeKindBox, "HIVP");
   c.user.Click("配置実行");
   EXPECT_EQ(c.t.MessageTexts().back(), "継手間距離を入力してください。");
   EXPECT_EQ(c.dialog.form().Text(kCatalogueStatus), "分類・サイズ選択");
-  c.user.Type(Id(kDistance), "12345");
+  c.user.Type(kDistance, "12345");
   c.user.Click("配置実行");
   EXPECT_EQ(c.dialog.form().Text(kDistance), "9999");
   EXPECT_EQ(c.MarkerRadii(), (std::vector<std::string>{"0.91119", "0.80028", "0.70037", "0.60016", "0.50505",
@@ -190,7 +188,7 @@ TEST(CatalogueDialog, CombinedFittingsCarryPipeKindAndDistance) {
   EXPECT_FALSE(c.dialog.form().Enabled(kDistance));
   EXPECT_FALSE(c.dialog.form().Enabled(kPipeKindBox));
   EXPECT_TRUE(c.dialog.form().Enabled(kClassification));
-  c.user.Select(Id(kClassification), "分類無");
+  c.user.Select(kClassification, "分類無");
   c.user.Click("配置実行");
   std::vector<std::string> radii = c.MarkerRadii();
   ASSERT_EQ(radii.size(), 9u);
@@ -202,12 +200,12 @@ TEST(CatalogueDialog, CombinedFittingsCarryPipeKindAndDistance) {
 TEST(CatalogueDialog, SwitchingTakeoffOnAppliesTheCombinedFittingTestAtOnce) {
   Catalogue c;
   c.Pick(0, 1, "50", 4);
-  c.user.Click(Id(kTakeoff));
+  c.user.Click(kTakeoff);
   EXPECT_TRUE(c.dialog.form().Enabled(kClassification));
   EXPECT_FALSE(c.dialog.form().Enabled(kDistance));
   c.user.Click("配置実行");
   EXPECT_EQ(c.t.MessageTexts(), std::vector<std::string>{"分類を選択してください。"});
-  c.user.Click(Id(kTakeoff));
+  c.user.Click(kTakeoff);
   EXPECT_FALSE(c.dialog.form().Enabled(kClassification));
 }
 
@@ -239,7 +237,7 @@ TEST(CatalogueDialog, ReopensWithTheStoredChoices) {
   EXPECT_EQ(c.dialog.form().Text(kPipeKindBox), "VU");
   EXPECT_TRUE(c.dialog.form().Enabled(kDistance));  // 2-3 is a combined fitting of family 0
   EXPECT_EQ(c.dialog.form().Text(kPartName), "チーズ（枝直管付）");
-  c.user.SelectIndex(Id(kFamilyList), 21);
+  c.user.SelectIndex(kFamilyList, 21);
   EXPECT_EQ(c.dialog.form().Text(kPipeKindBox), "丸ダクト");
   EXPECT_EQ(c.dialog.form().Text(kSheetFirst), "1.0Rベンド(90度/45度)");
 }

@@ -9,8 +9,6 @@ using namespace piping;
 
 namespace {
 
-std::string Id(int id) { return std::to_string(id); }
-
 struct PipeLine {
   test::TestDrive t;
   PipeLineDialog dialog{t.env()};
@@ -34,14 +32,14 @@ TEST(MarkerCodes, ThreeDigitsForZeroTo999Only) {
 TEST(PipeLine, WritesTheThreeFilesForThePipeDrawingProgram) {
   PipeLine p;
   p.t.Write(R"(\Tavrin\HaikanSet\SekisanSet.ini)", {"0", "0", "9", "1", "2", "F"});
-  p.user.SelectIndex(Id(kPipeNameList), 2);
-  p.user.Select(Id(kSizeList), "50");
+  p.user.SelectIndex(kPipeNameList, 2);
+  p.user.Select(kSizeList, "50");
   EXPECT_EQ(p.dialog.form().Text(kOuterLabel), "作図外径=60.5");
-  p.user.Click(Id(kFixed45));
-  p.user.Click(Id(kPipeTakeoff));
-  p.user.Select(Id(kPipeClassification), "給湯");
-  p.user.Select(Id(kPipeKind), "SGP(黒)");
-  p.user.Type(Id(kSlope), "45");
+  p.user.Click(kFixed45);
+  p.user.Click(kPipeTakeoff);
+  p.user.Select(kPipeClassification, "給湯");
+  p.user.Select(kPipeKind, "SGP(黒)");
+  p.user.Type(kSlope, "45");
   p.user.Click("配置実行");
   EXPECT_EQ(p.dialog.form().Text(kPipeStatus), "配置できます。");
   EXPECT_EQ(p.t.Lines(R"(\Tavrin\HaikanSet\Haikan.ini)"),
@@ -55,10 +53,10 @@ TEST(PipeLine, WritesTheThreeFilesForThePipeDrawingProgram) {
 
 TEST(PipeLine, RoundDuctsHaveNoPipeKindList) {
   PipeLine p;
-  p.user.SelectIndex(Id(kPipeNameList), 12);
+  p.user.SelectIndex(kPipeNameList, 12);
   EXPECT_EQ(p.dialog.form().Text(kPipeKind), "丸ダクト");
   EXPECT_TRUE(p.dialog.form().Items(kPipeKind).empty());
-  p.user.Select(Id(kSizeList), "200");
+  p.user.Select(kSizeList, "200");
   p.user.Click("配置実行");
   std::vector<std::string> marker = p.Marker();
   ASSERT_EQ(marker.size(), 14u);
@@ -70,9 +68,9 @@ TEST(PipeLine, RoundDuctsHaveNoPipeKindList) {
 
 TEST(PipeLine, AnotherPipeAsksForTheSizeAgain) {
   PipeLine p;
-  p.user.SelectIndex(Id(kPipeNameList), 0);
-  p.user.Select(Id(kSizeList), "20");
-  p.user.SelectIndex(Id(kPipeNameList), 6);
+  p.user.SelectIndex(kPipeNameList, 0);
+  p.user.Select(kSizeList, "20");
+  p.user.SelectIndex(kPipeNameList, 6);
   EXPECT_EQ(p.dialog.form().Text(kOuterLabel), "");
   p.user.Click("配置実行");
   EXPECT_EQ(p.t.MessageTexts(), std::vector<std::string>{"呼径を選択してください。"});

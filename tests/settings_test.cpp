@@ -14,8 +14,6 @@ const char* kSubSet = R"(\Tavrin\set\DakutoSubSet.ini)";
 const char* kMemo = R"(\Tavrin\set\Memo.ini)";
 const char* kKyotu = R"(\Tavrin\set\KyotuSet.ini)";
 
-std::string Id(int id) { return std::to_string(id); }
-
 }  // namespace
 
 TEST(DrawingName, ChecksumWithDAndTheRandSequence) {
@@ -66,24 +64,24 @@ TEST_F(AttributeDialogTest, LoadsEveryCellMemoAndLength) {
   presets[8] = "abc";
   t.Write(kSubSet, presets);
   Open();
-  EXPECT_EQ(user->Text(Id(LayerField(1, 1))), "0-2");
-  EXPECT_EQ(user->Text(Id(TypeColourField(1, 1))), "1-3");
-  EXPECT_EQ(user->Text(Id(LayerField(2, 2))), "abc-abc");
-  EXPECT_EQ(user->Text(Id(TypeColourField(2, 2))), "Error");
-  EXPECT_EQ(user->Text(Id(settings::kMemo + 2)), t.Lines(kMemo)[1]);
-  EXPECT_EQ(user->Text(Id(settings::kHatchWidth)), t.Lines(kKyotu)[3]);
-  EXPECT_EQ(user->Text(Id(settings::kLineTypeName + 1)), t.Lines(R"(\Tavrin\set\SenSyu.ini)")[0]);
+  EXPECT_EQ(user->Text(LayerField(1, 1)), "0-2");
+  EXPECT_EQ(user->Text(TypeColourField(1, 1)), "1-3");
+  EXPECT_EQ(user->Text(LayerField(2, 2)), "abc-abc");
+  EXPECT_EQ(user->Text(TypeColourField(2, 2)), "Error");
+  EXPECT_EQ(user->Text(settings::kMemo + 2), t.Lines(kMemo)[1]);
+  EXPECT_EQ(user->Text(settings::kHatchWidth), t.Lines(kKyotu)[3]);
+  EXPECT_EQ(user->Text(settings::kLineTypeName + 1), t.Lines(R"(\Tavrin\set\SenSyu.ini)")[0]);
   EXPECT_FALSE(dialog->form().Visible(settings::kFrameMargin));
 }
 
 TEST_F(AttributeDialogTest, SavesInFileOrderAndKeepsTheHiddenMargin) {
   t.Write(kKyotu, {"5", "3", "123", "40"});
   Open();
-  user->Type(Id(LayerField(1, 1)), "1-2");
-  user->Type(Id(TypeColourField(1, 1)), "3-4");
-  user->Type(Id(LayerField(6, 7)), "");
-  user->Type(Id(TypeColourField(6, 7)), "");
-  user->Type(Id(settings::kMemo + 1), "新しい名前");
+  user->Type(LayerField(1, 1), "1-2");
+  user->Type(TypeColourField(1, 1), "3-4");
+  user->Type(LayerField(6, 7), "");
+  user->Type(TypeColourField(6, 7), "");
+  user->Type(settings::kMemo + 1, "新しい名前");
   user->Click("OK");
   EXPECT_TRUE(dialog->form().ended());
   auto presets = t.Lines(kSubSet);
@@ -97,14 +95,14 @@ TEST_F(AttributeDialogTest, SavesInFileOrderAndKeepsTheHiddenMargin) {
 TEST_F(AttributeDialogTest, AHatchingWidthBelowThirtyKeepsTheDialogAndEveryEdit) {
   auto before = t.Lines(kSubSet);
   Open();
-  user->Type(Id(settings::kHatchWidth), "29.9");
-  user->Type(Id(settings::kMemo + 3), "編集中");
+  user->Type(settings::kHatchWidth, "29.9");
+  user->Type(settings::kMemo + 3, "編集中");
   user->Click("OK");
   EXPECT_EQ(t.MessageTexts(), std::vector<std::string>{"ハッチング幅は30以上にしてください。"});
   EXPECT_EQ(t.services().messages[0].title, "入力確認");
   EXPECT_FALSE(dialog->form().ended());
-  EXPECT_EQ(user->Text(Id(settings::kHatchWidth)), "30");
-  EXPECT_EQ(user->Text(Id(settings::kMemo + 3)), "編集中");
+  EXPECT_EQ(user->Text(settings::kHatchWidth), "30");
+  EXPECT_EQ(user->Text(settings::kMemo + 3), "編集中");
   EXPECT_EQ(t.Lines(kSubSet), before);
   user->Click("OK");  // now 30 passes
   EXPECT_TRUE(dialog->form().ended());
@@ -115,7 +113,7 @@ TEST_F(AttributeDialogTest, AHatchingWidthBelowThirtyKeepsTheDialogAndEveryEdit)
 TEST_F(AttributeDialogTest, EnterClosesWithoutSaving) {
   auto memos = t.Lines(kMemo);
   Open();
-  user->Type(Id(settings::kMemo + 1), "捨てる");
+  user->Type(settings::kMemo + 1, "捨てる");
   user->Enter();
   EXPECT_TRUE(dialog->form().ended());
   EXPECT_EQ(t.Lines(kMemo), memos);
@@ -125,7 +123,7 @@ TEST_F(AttributeDialogTest, AMemoEditReachesThePanelStatusAtOnce) {
   // The panel re-reads Memo.ini after the dialog; see the panel tests for
   // the refresh itself. Here: Esc saves like "OK".
   Open();
-  user->Type(Id(settings::kMemo + 1), "ESCで保存");
+  user->Type(settings::kMemo + 1, "ESCで保存");
   user->Close();
   EXPECT_EQ(t.Lines(kMemo)[0], "ESCで保存");
 }

@@ -14,70 +14,70 @@ bool IsNumber(const std::string& text) {
 
 }  // namespace
 
-int Driver::Find(const std::string& control) const {
+int Driver::Find(const ControlName& control) const {
   const Form& form = dialog_.form();
-  if (IsNumber(control)) {
-    int id = ToInt(control);
-    if (!form.Has(id)) throw DriverError("「" + form.layout().caption + "」に ID " + control + " のコントロールはありません");
+  if (IsNumber(control.text)) {
+    int id = ToInt(control.text);
+    if (!form.Has(id)) throw DriverError("「" + form.layout().caption + "」に ID " + control.text + " のコントロールはありません");
     return id;
   }
   int found = kNoId;
   int matches = 0;
   for (const Control& c : form.layout().controls) {
-    if (c.id == kNoId || form.Text(c.id) != control) continue;
+    if (c.id == kNoId || form.Text(c.id) != control.text) continue;
     if (!form.Visible(c.id)) continue;
     found = c.id;
     ++matches;
   }
-  if (matches == 0) throw DriverError("「" + form.layout().caption + "」に「" + control + "」はありません");
-  if (matches > 1) throw DriverError("「" + control + "」が複数あります。ID で指定してください");
+  if (matches == 0) throw DriverError("「" + form.layout().caption + "」に「" + control.text + "」はありません");
+  if (matches > 1) throw DriverError("「" + control.text + "」が複数あります。ID で指定してください");
   return found;
 }
 
-int Driver::Usable(const std::string& control) const {
+int Driver::Usable(const ControlName& control) const {
   int id = Find(control);
   const Form& form = dialog_.form();
-  if (!form.Visible(id)) throw DriverError("「" + control + "」は表示されていません");
-  if (!form.Enabled(id)) throw DriverError("「" + control + "」は使用できません");
+  if (!form.Visible(id)) throw DriverError("「" + control.text + "」は表示されていません");
+  if (!form.Enabled(id)) throw DriverError("「" + control.text + "」は使用できません");
   return id;
 }
 
-void Driver::Type(const std::string& control, const std::string& text) {
+void Driver::Type(const ControlName& control, const std::string& text) {
   int id = Usable(control);
   Kind kind = form().control(id).kind;
-  if (kind != Kind::Edit && kind != Kind::Combo) throw DriverError("「" + control + "」には入力できません");
-  if (form().control(id).flags & kReadOnly) throw DriverError("「" + control + "」は読み取り専用です");
+  if (kind != Kind::Edit && kind != Kind::Combo) throw DriverError("「" + control.text + "」には入力できません");
+  if (form().control(id).flags & kReadOnly) throw DriverError("「" + control.text + "」は読み取り専用です");
   dialog_.UserFocus(id);
   dialog_.UserEdit(id, text);
 }
 
-void Driver::Click(const std::string& control) {
+void Driver::Click(const ControlName& control) {
   int id = Usable(control);
   Kind kind = form().control(id).kind;
   if (kind != Kind::Button && kind != Kind::Check && kind != Kind::Radio)
-    throw DriverError("「" + control + "」はボタンではありません");
+    throw DriverError("「" + control.text + "」はボタンではありません");
   dialog_.UserClick(id);
 }
 
-void Driver::Select(const std::string& control, const std::string& item) {
+void Driver::Select(const ControlName& control, const std::string& item) {
   int id = Usable(control);
   int index = form().FindItem(id, item);
-  if (index < 0) throw DriverError("「" + control + "」に項目「" + item + "」はありません");
+  if (index < 0) throw DriverError("「" + control.text + "」に項目「" + item + "」はありません");
   dialog_.UserFocus(id);
   dialog_.UserSelect(id, index);
 }
 
-void Driver::SelectIndex(const std::string& control, int index) {
+void Driver::SelectIndex(const ControlName& control, int index) {
   int id = Usable(control);
   if (index < 0 || index >= static_cast<int>(form().Items(id).size()))
-    throw DriverError("「" + control + "」に " + std::to_string(index) + " 番目の項目はありません");
+    throw DriverError("「" + control.text + "」に " + std::to_string(index) + " 番目の項目はありません");
   dialog_.UserFocus(id);
   dialog_.UserSelect(id, index);
 }
 
-void Driver::Focus(const std::string& control) { dialog_.UserFocus(Usable(control)); }
+void Driver::Focus(const ControlName& control) { dialog_.UserFocus(Usable(control)); }
 
-void Driver::DoubleClick(const std::string& control) {
+void Driver::DoubleClick(const ControlName& control) {
   int id = Usable(control);
   dialog_.UserFocus(id);
   dialog_.UserDoubleClick(id);
@@ -87,17 +87,17 @@ void Driver::Mouse(int x, int y) { dialog_.UserMouseClick(x, y); }
 void Driver::Enter() { dialog_.UserEnter(); }
 void Driver::Close() { dialog_.UserClose(); }
 
-std::string Driver::Text(const std::string& control) const { return dialog_.form().Text(Find(control)); }
-std::string Driver::Cell(const std::string& control, int row, int col) const {
+std::string Driver::Text(const ControlName& control) const { return dialog_.form().Text(Find(control)); }
+std::string Driver::Cell(const ControlName& control, int row, int col) const {
   int id = Find(control);
-  if (dialog_.form().control(id).kind != Kind::Grid) throw DriverError("「" + control + "」は表ではありません");
+  if (dialog_.form().control(id).kind != Kind::Grid) throw DriverError("「" + control.text + "」は表ではありません");
   const Grid& grid = dialog_.form().GridOf(id);
   if (row < 0 || col < 0 || row >= grid.rows || row >= static_cast<int>(grid.cells.size()) ||
       col >= static_cast<int>(grid.cells[row].size()))
-    throw DriverError("「" + control + "」にセル " + std::to_string(row) + "," + std::to_string(col) + " はありません");
+    throw DriverError("「" + control.text + "」にセル " + std::to_string(row) + "," + std::to_string(col) + " はありません");
   return grid.cells[row][col];
 }
 
-bool Driver::Checked(const std::string& control) const { return dialog_.form().Checked(Find(control)); }
+bool Driver::Checked(const ControlName& control) const { return dialog_.form().Checked(Find(control)); }
 
 }  // namespace ui

@@ -17,32 +17,40 @@ class DriverError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A control as a user names it: by its id or by its caption.
+struct ControlName {
+  ControlName(int id) : text(std::to_string(id)) {}
+  ControlName(std::string caption) : text(std::move(caption)) {}
+  ControlName(const char* caption) : text(caption) {}
+  std::string text;
+};
+
 class Driver {
  public:
   explicit Driver(DialogHandler& dialog) : dialog_(dialog) {}
 
-  int Find(const std::string& control) const;
+  int Find(const ControlName& control) const;
 
-  void Type(const std::string& control, const std::string& text);
-  void Click(const std::string& control);
-  void Select(const std::string& control, const std::string& item);
-  void SelectIndex(const std::string& control, int index);
-  void Focus(const std::string& control);
-  void DoubleClick(const std::string& control);
+  void Type(const ControlName& control, const std::string& text);
+  void Click(const ControlName& control);
+  void Select(const ControlName& control, const std::string& item);
+  void SelectIndex(const ControlName& control, int index);
+  void Focus(const ControlName& control);
+  void DoubleClick(const ControlName& control);
   void Mouse(int x, int y);
   void Enter();
   void Close();
 
-  std::string Text(const std::string& control) const;
+  std::string Text(const ControlName& control) const;
   // A cell of a grid, row 0 holding the headers.
-  std::string Cell(const std::string& control, int row, int col) const;
-  bool Checked(const std::string& control) const;
+  std::string Cell(const ControlName& control, int row, int col) const;
+  bool Checked(const ControlName& control) const;
 
   DialogHandler& dialog() { return dialog_; }
   Form& form() { return dialog_.form(); }
 
  private:
-  int Usable(const std::string& control) const;
+  int Usable(const ControlName& control) const;
 
   DialogHandler& dialog_;
 };
