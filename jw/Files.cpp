@@ -9,33 +9,13 @@
 #endif
 
 #include "jw/Exchange.h"
+#include "ui/HostFiles.h"
 #include "ui/Text.h"
 
 namespace jw {
 namespace fs = std::filesystem;
 
 namespace {
-
-#ifndef _WIN32
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  return text;
-}
-#endif
-
-// The entry of the folder with this name: natively an existing one whose
-// name differs only in case is taken, as Windows would.
-fs::path Child(const fs::path& folder, const std::string& name) {
-#ifndef _WIN32
-  std::error_code ec;
-  if (fs::exists(folder / name, ec)) return folder / name;
-  const std::string wanted = AsciiLower(name);
-  for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec))
-    if (AsciiLower(it->path().filename().string()) == wanted) return it->path();
-#endif
-  return folder / name;
-}
 
 Error Unreadable(const std::string& name) { return Error("ファイル " + name + " が読めません。"); }
 Error Unwritable(const std::string& name) { return Error("ファイル " + name + " に書き込めません。"); }
@@ -60,12 +40,7 @@ Files Files::OfThisProgram() {
 #endif
 }
 
-fs::path Files::Locate(std::string_view windowsPath) const {
-  fs::path path = root_;
-  for (const std::string& part : ui::Split(windowsPath, '\\'))
-    if (!part.empty()) path = Child(path, part);
-  return path;
-}
+fs::path Files::Locate(std::string_view windowsPath) const { return ui::LocateUnder(root_, windowsPath); }
 
 bool Files::Exists(std::string_view windowsPath) const {
   std::error_code ec;
@@ -118,26 +93,9 @@ std::vector<std::string> ReadLinesOf(const fs::path& file) {
 void WriteLinesTo(const fs::path& file, const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
-  WriteBytesTo(file, bytes);
-}
-
-void WriteBytesTo(const fs::path& file, std::string_view bytes) {
-  fs::path temporary = file;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temporary, ec);
-      throw Unwritable(file.string());
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, file, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
+  try {
+    ui::WriteFileAtomically(file, bytes);
+  } catch (const ui::FileError&) {
     throw Unwritable(file.string());
   }
 }

@@ -21,7 +21,7 @@ class Files {
   static Files OfThisProgram();
 
   const std::filesystem::path& root() const { return root_; }
-  // The host path; natively, existing names are matched without regard to case.
+  // The host path; existing names are matched without regard to case.
   std::filesystem::path Locate(std::string_view windowsPath) const;
   bool Exists(std::string_view windowsPath) const;
 
@@ -45,6 +45,5 @@ class Files {
 std::vector<std::string> ReadLinesOf(const std::filesystem::path& file);
 // Writes the lines with CR LF, whole, through a temporary file and a rename.
 void WriteLinesTo(const std::filesystem::path& file, const std::vector<std::string>& lines);
-void WriteBytesTo(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace jw

@@ -8,23 +8,13 @@
 #pragma once
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/HostFiles.h"
+
 namespace ui {
-
-// A file that cannot be opened, read or written. The message names the file;
-// the dialog framework shows it and stops the current action.
-class FileError : public std::runtime_error {
- public:
-  FileError(const std::filesystem::path& file, bool writing);
-  const std::filesystem::path& file() const { return file_; }
-
- private:
-  std::filesystem::path file_;
-};
 
 std::string Utf8ToCp932(std::string_view utf8);
 std::string Cp932ToUtf8(std::string_view cp932);
@@ -32,8 +22,6 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // Text files by host path: CP932 with CR LF on disk, UTF-8 lines in memory.
 std::vector<std::string> ReadTextFile(const std::filesystem::path& file);
 void WriteTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
-// Bytes written whole through a temporary file and a rename.
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 class Drive {
  public:
@@ -41,8 +29,7 @@ class Drive {
 
   const std::filesystem::path& root() const { return root_; }
 
-  // Host path of a Windows path under the root; existing components are
-  // matched case-insensitively, missing ones keep the spelling given.
+  // Host path of a Windows path under the root (LocateUnder).
   std::filesystem::path Locate(std::string_view windowsPath) const;
   bool Exists(std::string_view windowsPath) const;
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "jw/Files.h"
+#include "ui/HostFiles.h"
 #include "ui/Text.h"
 
 namespace jw {
@@ -117,8 +117,8 @@ std::string SvgOf(const Picture& picture) {
 void RenderDrawing(const std::vector<Record>& records, const std::filesystem::path& svg,
                    const std::filesystem::path& png) {
   Picture picture = DrawingPicture(records);
-  WriteBytesTo(svg, SvgOf(picture));
-  WriteBytesTo(png, PngOf(picture));
+  ui::WriteFileAtomically(svg, SvgOf(picture));
+  ui::WriteFileAtomically(png, PngOf(picture));
 }
 
 }  // namespace jw

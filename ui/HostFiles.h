@@ -1,0 +1,33 @@
+// The byte side of the files on the drive, without any text conversion, so
+// that the placing programs can share it: Windows paths looked up under a
+// root folder without regard to case, whole-file writes, and the error that
+// names a file.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string_view>
+
+namespace ui {
+
+// A file that cannot be opened, read or written. The message names the file;
+// the dialog framework shows it and stops the current action.
+class FileError : public std::runtime_error {
+ public:
+  FileError(const std::filesystem::path& file, bool writing);
+  const std::filesystem::path& file() const { return file_; }
+
+ private:
+  std::filesystem::path file_;
+};
+
+// Host path of a Windows path ("\Tavrin\set\Memo.ini", "C:/..." too) under
+// the root: existing components are matched case-insensitively, missing ones
+// keep the spelling given, and ".." never leaves the root.
+std::filesystem::path LocateUnder(const std::filesystem::path& root, std::string_view windowsPath);
+
+// Bytes written whole through a temporary file and a rename, so that a
+// failure leaves the old file as it was. Throws FileError.
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace ui
