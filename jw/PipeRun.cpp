@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "jw/Exchange.h"
+#include "piping/Marker.h"
 #include "ui/Text.h"
 
 namespace jw {
@@ -15,12 +16,6 @@ constexpr long long kMaxUnitsPerMarker = 999;  // the largest three-digit code
 constexpr long long kMaxMarkers = 1000;
 
 bool Checked(const std::vector<std::string>& lines, int line) { return ui::ToInt(LineAt(lines, line)) == 1; }
-
-// "000" for 0, leading zeros for 1..999.
-std::string ThreeDigitCode(long long value) {
-  std::string digits = std::to_string(value);
-  return std::string(3 - digits.size(), '0') + digits;
-}
 
 double Radius(const std::string& text, int line) {
   double r = 0;
@@ -66,7 +61,7 @@ std::vector<std::string> DrawPipe(const std::vector<std::string>& haikan, const 
   for (size_t i = 0; i < units.size(); ++i) {
     Point centre = run.At(run.length * (i + 0.5) / units.size(), 0);
     for (double r : radii) out.Add(CircleShape(centre, r));
-    out.Add(CircleShape(centre, Radius("0.1" + ThreeDigitCode(units[i]) + "1", 14)));
+    out.Add(CircleShape(centre, Radius(piping::MarkerRadius(1, static_cast<int>(units[i])), 14)));
     out.Add(CircleShape(centre, 1));
   }
   return out.lines();
