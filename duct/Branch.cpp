@@ -346,8 +346,7 @@ double BranchDialog::PreviewScale() const {
   double across = 0, up = 0;
   for (double x : {-e.e3, e.e1}) {
     for (double y : {-e.e2, e.e4}) {
-      const double placedX = (p.mirror ? -1 : 1) * (x - p.offsetX);
-      const figure::Vec corner = figure::RotatePoint(placedX, y + p.offsetY, p.angle);
+      const figure::Vec corner = p.Place(x, y);
       across = std::max(across, std::fabs(corner.x));
       up = std::max(up, std::fabs(corner.y));
     }

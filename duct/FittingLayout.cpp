@@ -17,7 +17,7 @@ void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationG
   layout.Button(ids.update, "表示更新", {x, y + 46, 58, 15});
   layout.Label(ui::kNoId, "※数値を変更した場合は表示更新をクリック", {x + 62, y + 45, 108, 18}, ui::kMultiline);
   layout.Label(ids.status, "", {x, y + 67, 170, 12}, ui::kCentred);
-  const unsigned placeFlags = ids.place == ui::kIdOk ? ui::kDefault : 0;
+  const unsigned placeFlags = ids.place == ui::kIdOk ? static_cast<unsigned>(ui::kDefault) : 0u;
   layout.Button(ids.place, "配置実行", {x + 20, y + 86, 62, 17}, placeFlags);
   layout.Button(ids.close, "終了", {x + 92, y + 86, 58, 17});
 }

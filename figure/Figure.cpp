@@ -9,6 +9,12 @@ namespace figure {
 
 using ui::FormatFixed;
 
+Vec Placement::Place(double x, double y) const {
+  Vec p{x - offsetX, y + offsetY};
+  if (mirror) p.x = -p.x;
+  return angle != 0 ? RotatePoint(p.x, p.y, angle) : p;
+}
+
 void Figure::Clear() {
   records_.clear();
   recordSlots_.clear();
@@ -43,13 +49,8 @@ std::string Figure::Layers(int slot) const {
 
 void Figure::AddLineRecord(int style, int slot, double x1, double y1, double x2, double y2) {
   EnsureFrame();
-  Vec a{x1 - placement.offsetX, y1 + placement.offsetY + placement.lineOffsetY};
-  Vec b{x2 - placement.offsetX, y2 + placement.offsetY + placement.lineOffsetY};
-  if (placement.mirror) a.x = -a.x, b.x = -b.x;
-  if (placement.angle != 0) {
-    a = RotatePoint(a.x, a.y, placement.angle);
-    b = RotatePoint(b.x, b.y, placement.angle);
-  }
+  Vec a = placement.Place(x1, y1 + placement.lineOffsetY);
+  Vec b = placement.Place(x2, y2 + placement.lineOffsetY);
   Note({a.x, a.y, b.x, b.y});
   records_.push_back("1," + std::to_string(style) + "," + std::to_string(slot) + "," + FormatFixed(a.x) + "," +
                      FormatFixed(a.y) + "," + FormatFixed(b.x) + "," + FormatFixed(b.y) + "," + Layers(slot));
@@ -58,9 +59,8 @@ void Figure::AddLineRecord(int style, int slot, double x1, double y1, double x2,
 
 void Figure::AddArcRecord(int style, int slot, double cx, double cy, double radius, double start, double end) {
   EnsureFrame();
-  Vec c{cx - placement.offsetX, cy + placement.offsetY};
+  Vec c = placement.Place(cx, cy);
   if (placement.mirror) {
-    c.x = -c.x;
     double mirroredStart = 180 - end, mirroredEnd = 180 - start;
     if (mirroredStart > 360) mirroredStart -= 360;
     if (mirroredEnd > 360) mirroredEnd -= 360;
@@ -68,7 +68,6 @@ void Figure::AddArcRecord(int style, int slot, double cx, double cy, double radi
     end = mirroredEnd;
   }
   if (placement.angle != 0) {
-    c = RotatePoint(c.x, c.y, placement.angle);
     start += placement.angle;
     end += placement.angle;
   }

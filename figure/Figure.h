@@ -33,6 +33,10 @@ struct Placement {
   double lineOffsetY = 0;           // added to the y of line records only
   bool mirror = false;              // x -> -x
   double angle = 0;                 // rotation about the placement point, degrees
+
+  // A point of the fitting's frame placed by the reference offset, the
+  // mirror and the rotation (the extra line offset is the lines' own).
+  Vec Place(double x, double y) const;
 };
 
 class Figure {

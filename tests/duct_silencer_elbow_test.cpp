@@ -119,8 +119,12 @@ TEST_F(SilencerElbowTest, TheHatchingStaysInTheChamberOfEachShape) {
         }
       }
       EXPECT_GT(hatches, 10) << kShapes[shape];
-      if (shape == 0) EXPECT_EQ(pastTheSquareCorner, 0) << angle << "°";
-      if (shape == 1) EXPECT_GT(pastTheSquareCorner, 0) << angle << "°";  // up to the arc
+      if (shape == 0) {
+        EXPECT_EQ(pastTheSquareCorner, 0) << angle << "°";
+      }
+      if (shape == 1) {
+        EXPECT_GT(pastTheSquareCorner, 0) << angle << "°";  // up to the arc
+      }
     }
   }
 }
