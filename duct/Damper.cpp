@@ -142,9 +142,10 @@ void Damper::OnCommand(int id, ui::Notify what) {
   }
 }
 
-void Damper::SaveSettings() {
-  FittingDialog::SaveSettings();
-  drive().WriteLines(settings::SetFile(DamperSettingsFile(kind())), SettingsLines(DamperSettings(kind())));
+std::vector<ui::Drive::Lines> Damper::SettingsFiles() const {
+  std::vector<ui::Drive::Lines> files = FittingDialog::SettingsFiles();
+  files.push_back({settings::SetFile(DamperSettingsFile(kind())), SettingsLines(DamperSettings(kind()))});
+  return files;
 }
 
 // The damper with its operator, as placed, fits the preview frame.
@@ -157,8 +158,11 @@ void Damper::Build() {
   const double k1 = common().angleWidth, k2 = common().flange;
   const double l = l1 + l2 + l3;
   SetStatus(kStatusSet);
+  // Before a kind has checked its reference point (the first build at
+  // opening), the figure is built from the inlet.
   int reference = form().CheckedInGroup(2);
-  figure::Vec offset = ReferenceOffset(reference - kReference1 + 1, k, l1, l2, l3, d);
+  int button = reference == ui::kNoId ? 1 : reference - kReference1 + 1;
+  figure::Vec offset = ReferenceOffset(button, k, l1, l2, l3, d);
   placement().offsetX = offset.x;
   placement().offsetY = offset.y;
 

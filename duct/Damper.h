@@ -45,7 +45,7 @@ class Damper : public FittingDialog {
   double PreviewScale() const override;
   void FillLists() override;
   void OnCommand(int id, ui::Notify what) override;
-  void SaveSettings() override;
+  std::vector<ui::Drive::Lines> SettingsFiles() const override;
 
  private:
   int kind() const;

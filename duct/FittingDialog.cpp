@@ -131,22 +131,25 @@ void FittingDialog::Place() {
     Message(figure::InvalidFigure().what(), "入力確認");
     return;
   }
-  WriteDrawing();
-  SaveSettings();
+  std::vector<ui::Drive::Lines> files = DrawingFiles();
+  for (ui::Drive::Lines& file : SettingsFiles()) files.push_back(std::move(file));
+  drive().WriteTogether(files);
   SetStatus(kStatusPlaced);
 }
 
-void FittingDialog::WriteDrawing() { figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer)); }
+std::vector<ui::Drive::Lines> FittingDialog::DrawingFiles() const {
+  return {{settings::SetFile("DrawData.txt"), figure::DrawDataLines(figure_, form().Checked(ids().currentLayer))}};
+}
 
-void FittingDialog::SaveSettings() {
+std::vector<ui::Drive::Lines> FittingDialog::SettingsFiles() const {
   std::vector<std::string> lines = SettingsLines();
-  drive().WriteLines(settings::SetFile(setup_.settingsFile), lines);
+  std::vector<ui::Drive::Lines> files = {{settings::SetFile(setup_.settingsFile), lines}};
   if (auto prefix = DrawNamePrefix()) {
-    std::vector<std::string> values = lines;
-    if (setup_.drawNameLines > 0 && values.size() > static_cast<size_t>(setup_.drawNameLines))
-      values.resize(setup_.drawNameLines);
-    settings::WriteDrawName(drive(), *prefix, values, common_);
+    if (setup_.drawNameLines > 0 && lines.size() > static_cast<size_t>(setup_.drawNameLines))
+      lines.resize(setup_.drawNameLines);
+    files.push_back({settings::SetFile("DrawName.ini"), {settings::DrawingName(*prefix, lines, common_)}});
   }
+  return files;
 }
 
 void FittingDialog::OnPaint(ui::Canvas& canvas) {

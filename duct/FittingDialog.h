@@ -90,16 +90,17 @@ class FittingDialog : public ui::DialogHandler {
   virtual std::optional<std::string> DrawNamePrefix() const { return std::nullopt; }
   // Before the placement writes anything: false refuses it (after a message).
   virtual bool CheckBeforePlacing() { return true; }
-  // What the placement writes: first what the placing program reads
-  // (DrawData.txt), then the settings file and the drawing name.
-  virtual void WriteDrawing();
-  virtual void SaveSettings();
+  // What a placement writes, all of it or (when one write fails) none:
+  // first what the placing program reads (DrawData.txt), then the settings
+  // file and the drawing name.
+  virtual std::vector<ui::Drive::Lines> DrawingFiles() const;
+  virtual std::vector<ui::Drive::Lines> SettingsFiles() const;
 
   // Clears the figure, builds it with the current placement and redraws.
   void Rebuild();
-  // Rebuilds, writes DrawData.txt, the settings file and the drawing name,
-  // and shows "<<配置できます>>". Nothing is written for a figure that is
-  // not finite.
+  // Rebuilds, writes DrawData.txt, the settings file and the drawing name
+  // together, and shows "<<配置できます>>". Nothing is written for a figure
+  // that is not finite.
   void Place();
 
   void SetStatus(const std::string& text);

@@ -129,11 +129,12 @@ void StraightDuct::Build() { SetStatus(kStatusSet); }
 double StraightDuct::PreviewScale() const { return figure::kFallbackScale; }
 
 // Nothing for FigPlace.exe: DrawData.txt is left as it is.
-void StraightDuct::WriteDrawing() {}
+std::vector<ui::Drive::Lines> StraightDuct::DrawingFiles() const { return {}; }
 
-void StraightDuct::SaveSettings() {
-  FittingDialog::SaveSettings();
-  drive().WriteLines(settings::SetFile("ChokuSet.ini"), StraightDuctAttributes(figure().slots()));
+std::vector<ui::Drive::Lines> StraightDuct::SettingsFiles() const {
+  std::vector<ui::Drive::Lines> files = FittingDialog::SettingsFiles();
+  files.push_back({settings::SetFile("ChokuSet.ini"), StraightDuctAttributes(figure().slots())});
+  return files;
 }
 
 void StraightDuct::OnPaint(ui::Canvas& canvas) {

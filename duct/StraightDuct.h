@@ -39,8 +39,8 @@ class StraightDuct : public FittingDialog {
   double PreviewScale() const override;
   void FillLists() override;
   void OnCommand(int id, ui::Notify what) override;
-  void WriteDrawing() override;
-  void SaveSettings() override;
+  std::vector<ui::Drive::Lines> DrawingFiles() const override;
+  std::vector<ui::Drive::Lines> SettingsFiles() const override;
   void OnPaint(ui::Canvas& canvas) override;
 };
 

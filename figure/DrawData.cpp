@@ -1,5 +1,8 @@
 #include "figure/DrawData.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "settings/Paths.h"
 #include "ui/Text.h"
 
@@ -7,15 +10,31 @@ namespace figure {
 
 using ui::FormatExp;
 using ui::GetListField;
+using ui::StartsWith;
 using ui::ToInt;
 using ui::ToReal;
 
 InvalidFigure::InvalidFigure()
     : std::runtime_error("寸法から図形を作れません。入力値を確認してください。") {}
 
+std::string DrawDataNumber(double value) {
+  if (!std::isfinite(value)) throw InvalidFigure();
+  return FormatExp(value);
+}
+
 namespace {
 
-std::string Number(const std::string& record, int field) { return FormatExp(ToReal(GetListField(record, field, ','))); }
+// A field of a record as the drawing data writes it. Records hold "%f"
+// texts, where a value that was not finite reads "inf" or "nan" (which
+// atof would take for 0): such a field is refused.
+std::string Number(const std::string& record, int field) {
+  std::string text = GetListField(record, field, ',');
+  double parsed = 0;
+  const char* first = text.data() + (StartsWith(text, "+") ? 1 : 0);
+  if (std::from_chars(first, text.data() + text.size(), parsed).ec == std::errc() && !std::isfinite(parsed))
+    throw InvalidFigure();
+  return DrawDataNumber(ToReal(text));
+}
 
 }  // namespace
 
@@ -63,7 +82,6 @@ std::vector<std::string> DrawDataLines(const Figure& figure, bool currentLayer) 
 }
 
 void WriteDrawData(const ui::Drive& drive, const Figure& figure, bool currentLayer) {
-  if (!figure.finite()) throw InvalidFigure();
   drive.WriteLines(settings::SetFile("DrawData.txt"), DrawDataLines(figure, currentLayer));
 }
 

@@ -13,7 +13,8 @@
 
 namespace figure {
 
-// A figure holding a number that is not finite: never written.
+// A figure holding a number that is not finite: never written. The writer
+// refuses every such number, whichever command built the figure.
 class InvalidFigure : public std::runtime_error {
  public:
   InvalidFigure();
@@ -21,7 +22,8 @@ class InvalidFigure : public std::runtime_error {
 
 // Collects drawing-data lines from figure-style records: an attribute line
 // only where its value differs from the last one written (empty values are
-// never written), and with `currentLayer` no lg/ly line at all.
+// never written), and with `currentLayer` no lg/ly line at all. A record
+// field that is not a finite number throws InvalidFigure.
 class DrawDataWriter {
  public:
   explicit DrawDataWriter(bool currentLayer) : currentLayer_(currentLayer) {}
@@ -40,7 +42,12 @@ class DrawDataWriter {
   std::string layerGroup_, layer_, lineType_, colour_;
 };
 
+// A number as the drawing data writes it ("%e" with a three-digit
+// exponent); throws InvalidFigure for one that is not finite.
+std::string DrawDataNumber(double value);
+
 // The lines for the figure; with `currentLayer` no lg/ly line at all.
+// Throws InvalidFigure for a figure that is not finite.
 std::vector<std::string> DrawDataLines(const Figure& figure, bool currentLayer);
 
 // Writes DrawData.txt; throws InvalidFigure (leaving the old file) for a

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "figure/DrawData.h"
 #include "figure/Preview.h"
 #include "figure/RotationButtons.h"
 #include "figure/Template.h"
@@ -285,6 +286,20 @@ bool CatalogueDialog::Validate() {
 void CatalogueDialog::Place() {
   if (!Validate()) return;
   Refresh(kPart);
+  std::vector<std::string> lines;
+  try {
+    lines = DrawDataLines();
+  } catch (const figure::InvalidFigure& invalid) {
+    Message(invalid.what(), "入力確認");
+    return;
+  }
+  drive().WriteTogether({{settings::SetFile("DrawData.txt"), lines}, {HaikanFile("Input.ini"), InputLines()}});
+  form().SetText(kCatalogueStatus, "配置できます");
+}
+
+// The part's lines and, with take-off information, its marker; throws
+// figure::InvalidFigure for a pose that is not finite ("1e999" as angle).
+std::vector<std::string> CatalogueDialog::DrawDataLines() {
   std::vector<std::string> lines = PartDrawData(placed_, form().Checked(kCurrentLayer));
   if (form().Checked(kTakeoff)) {
     std::vector<std::string> layerLines = drive().ReadLines(HaikanFile("SekisanSet.ini"));
@@ -293,9 +308,7 @@ void CatalogueDialog::Place() {
                                                      layer, form().Checked(kCurrentLayer));
     lines.insert(lines.end(), marker.begin(), marker.end());
   }
-  drive().WriteLines(settings::SetFile("DrawData.txt"), lines);
-  WriteInput();
-  form().SetText(kCatalogueStatus, "配置できます");
+  return lines;
 }
 
 std::vector<std::string> CatalogueDialog::MarkerRadii() {
@@ -316,12 +329,11 @@ std::vector<std::string> CatalogueDialog::MarkerRadii() {
           MarkerRadius(3, sheet_),        MarkerRadius(2, cell_),               MarkerRadius(1, distance)};
 }
 
-void CatalogueDialog::WriteInput() {
-  drive().WriteLines(HaikanFile("Input.ini"),
-                     {form().Text(kAngle), Flag(form().Checked(kMirror)), Flag(form().Checked(kCurrentLayer)),
-                      Flag(form().Checked(kTakeoff)), form().Text(kClassification), form().Text(kPipeKindBox),
-                      std::to_string(family_), std::to_string(sheet_), std::to_string(cell_),
-                      form().Text(kDistance)});
+std::vector<std::string> CatalogueDialog::InputLines() const {
+  return {form().Text(kAngle),         Flag(form().Checked(kMirror)), Flag(form().Checked(kCurrentLayer)),
+          Flag(form().Checked(kTakeoff)), form().Text(kClassification), form().Text(kPipeKindBox),
+          std::to_string(family_),     std::to_string(sheet_),        std::to_string(cell_),
+          form().Text(kDistance)};
 }
 
 void CatalogueDialog::ReadAttributes() {

@@ -73,7 +73,8 @@ class CatalogueDialog : public ui::DialogHandler {
   void Place();
   bool Validate();
   std::vector<std::string> MarkerRadii();
-  void WriteInput();
+  std::vector<std::string> DrawDataLines();
+  std::vector<std::string> InputLines() const;
   void ReadAttributes();
   void DrawPart(ui::Canvas& canvas) const;
 

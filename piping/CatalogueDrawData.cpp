@@ -34,8 +34,8 @@ std::vector<std::string> MarkerDrawData(const std::vector<std::string>& radii, f
   }
   lines.push_back("lt9");
   lines.push_back("lc" + solid.colour);
-  std::string at = "ci " + ui::FormatExp(centre.x) + " " + ui::FormatExp(centre.y) + " ";
-  for (const std::string& radius : radii) lines.push_back(at + ui::FormatExp(ui::ToReal(radius)));
+  std::string at = "ci " + figure::DrawDataNumber(centre.x) + " " + figure::DrawDataNumber(centre.y) + " ";
+  for (const std::string& radius : radii) lines.push_back(at + figure::DrawDataNumber(ui::ToReal(radius)));
   return lines;
 }
 

@@ -11,6 +11,7 @@
 namespace piping {
 
 // Attribute lines only where they change; with `currentLayer` no lg/ly.
+// Both throw figure::InvalidFigure for a number that is not finite.
 std::vector<std::string> PartDrawData(const PlacedPart& part, bool currentLayer);
 
 // Lines 1..3 of SekisanSet.ini: markers on a fixed layer, and which.

@@ -131,24 +131,26 @@ void PipeLineDialog::EnableTakeoff() {
 }
 
 void PipeLineDialog::Place() {
+  form().SetText(kPipeStatus, "");
   int size = form().Selection(kSizeList);
   if (size < 0) {
     Message("呼径を選択してください。", "確認");
     return;
   }
-  form().SetText(kPipeStatus, "配置できます。");
   std::string attributes = ui::LineAt(drive().ReadLines(HaikanFile("HaikanSet.ini")), pipe_ + 1);
   std::vector<std::string> parameters;
   for (int n = 1; n <= 4; ++n) parameters.push_back(ui::GetListField(attributes, n, '-'));
   parameters.insert(parameters.end(), {sizes_[size].outer, "-", Flag(form().Checked(kFixed45)),
                                        Flag(form().Checked(kPipeCurrentLayer))});
-  drive().WriteLines(HaikanFile("Haikan.ini"), parameters);
-
-  drive().WriteLines(HaikanFile("HaikanInp.ini"),
-                     {std::to_string(pipe_), std::to_string(size), Flag(form().Checked(kFixed45)),
-                      Flag(form().Checked(kPipeCurrentLayer)), Flag(form().Checked(kPipeTakeoff)),
-                      form().Text(kPipeClassification), form().Text(kPipeKind), form().Text(kSlope)});
-  drive().WriteLines(HaikanFile("KanSekisan.ini"), MarkerLines());
+  std::vector<std::string> state = {std::to_string(pipe_), std::to_string(size), Flag(form().Checked(kFixed45)),
+                                    Flag(form().Checked(kPipeCurrentLayer)), Flag(form().Checked(kPipeTakeoff)),
+                                    form().Text(kPipeClassification), form().Text(kPipeKind), form().Text(kSlope)};
+  // PipeRun reads the pipe and its marker together: a failed write keeps
+  // all three files as they were.
+  drive().WriteTogether({{HaikanFile("Haikan.ini"), parameters},
+                         {HaikanFile("HaikanInp.ini"), state},
+                         {HaikanFile("KanSekisan.ini"), MarkerLines()}});
+  form().SetText(kPipeStatus, "配置できます。");
 }
 
 std::vector<std::string> PipeLineDialog::MarkerLines() const {

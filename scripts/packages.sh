@@ -20,3 +20,19 @@ build() {
   cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$ROOT/build"
 }
+
+# clang with its runtime libraries (AddressSanitizer, UBSan, libFuzzer).
+SANITIZER_PACKAGES="clang libclang-rt-dev"
+
+build_sanitized() {
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$ROOT/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DTAVRIN_SANITIZE=ON >/dev/null
+  cmake --build "$ROOT/build/sanitize"
+}
+
+# Any sanitizer report ends the process with an error; leaks are reported.
+sanitizer_environment() {
+  export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_order=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
+}

@@ -92,11 +92,6 @@ std::string DrawingName(const std::string& prefix, const std::vector<std::string
   return prefix + checksum + std::to_string(NextRand());
 }
 
-void WriteDrawName(const ui::Drive& drive, const std::string& prefix, const std::vector<std::string>& values,
-                   const CommonLengths& lengths) {
-  drive.WriteLines(SetFile("DrawName.ini"), {DrawingName(prefix, values, lengths)});
-}
-
 int NextRand() {
   static std::uint32_t seed = 1;
   seed = seed * 214013u + 2531011u;

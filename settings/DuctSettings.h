@@ -60,8 +60,6 @@ void WriteSelectedPreset(const ui::Drive& drive, int preset);
 double NameChecksum(const std::vector<std::string>& values, const CommonLengths& lengths);
 std::string DrawingName(const std::string& prefix, const std::vector<std::string>& values,
                         const CommonLengths& lengths);
-void WriteDrawName(const ui::Drive& drive, const std::string& prefix, const std::vector<std::string>& values,
-                   const CommonLengths& lengths);
 // The C library's rand as on Windows: 0..32767, never seeded, so the
 // sequence starts afresh with every run of the program.
 int NextRand();

@@ -196,7 +196,7 @@ void ResultsDialog::SavePdf() {
   if (!HasResults()) return;
   auto document = ConfirmedDocument();
   if (!document) return;
-  if (auto file = ChooseOutput("pdf")) services().SavePdf(*document, *file);
+  if (auto file = ChooseOutput("pdf")) ui::WriteFileAtomically(*file, services().PdfBytes(*document));
 }
 
 void ResultsDialog::ExportCsv() {

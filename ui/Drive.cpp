@@ -71,13 +71,21 @@ std::vector<std::string> ReadTextFile(const fs::path& file) {
   return lines;
 }
 
-void WriteTextFile(const fs::path& file, const std::vector<std::string>& lines) {
+namespace {
+
+std::string TextBytes(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) {
     text += line;
     text += "\r\n";
   }
-  WriteFileAtomically(file, Utf8ToCp932(text));
+  return Utf8ToCp932(text);
+}
+
+}  // namespace
+
+void WriteTextFile(const fs::path& file, const std::vector<std::string>& lines) {
+  WriteFileAtomically(file, TextBytes(lines));
 }
 
 Drive::Drive(fs::path root) : root_(std::move(root)) {}
@@ -95,6 +103,12 @@ std::vector<std::string> Drive::ReadLines(std::string_view windowsPath) const {
 
 void Drive::WriteLines(std::string_view windowsPath, const std::vector<std::string>& lines) const {
   WriteTextFile(Locate(windowsPath), lines);
+}
+
+void Drive::WriteTogether(const std::vector<Lines>& files) const {
+  std::vector<FileBytes> bytes;
+  for (const Lines& file : files) bytes.push_back({Locate(file.windowsPath), TextBytes(file.lines)});
+  WriteFilesTogether(bytes);
 }
 
 }  // namespace ui

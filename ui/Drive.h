@@ -35,6 +35,12 @@ class Drive {
 
   std::vector<std::string> ReadLines(std::string_view windowsPath) const;
   void WriteLines(std::string_view windowsPath, const std::vector<std::string>& lines) const;
+  // Files that belong together (one placement's): all are written, or none.
+  struct Lines {
+    std::string windowsPath;
+    std::vector<std::string> lines;
+  };
+  void WriteTogether(const std::vector<Lines>& files) const;
 
  private:
   std::filesystem::path root_;

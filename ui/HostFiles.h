@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -26,8 +28,23 @@ class FileError : public std::runtime_error {
 // keep the spelling given, and ".." never leaves the root.
 std::filesystem::path LocateUnder(const std::filesystem::path& root, std::string_view windowsPath);
 
-// Bytes written whole through a temporary file and a rename, so that a
-// failure leaves the old file as it was. Throws FileError.
+// Bytes written whole through a temporary file beside the target and a
+// rename, so that a failure leaves the old file as it was and no temporary
+// file behind. A file the user protected is not replaced: a read-only file
+// (the write bits cleared, as Windows' read-only attribute; honoured even
+// where the system would let the write through, as for root) or a folder in
+// its place is a FileError. A replaced file keeps its mode and, where the
+// system allows, its owner; a symbolic link is written through to its
+// target. Throws FileError naming the file.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// Several files written together: each is written to its temporary file
+// first and the renames follow only when all were written, so that either
+// every file is new or every file is as it was.
+struct FileBytes {
+  std::filesystem::path file;
+  std::string bytes;
+};
+void WriteFilesTogether(const std::vector<FileBytes>& files);
 
 }  // namespace ui

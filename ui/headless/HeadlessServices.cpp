@@ -29,8 +29,9 @@ bool HeadlessServices::Print(const PrintDocument& document) {
   return true;
 }
 
-void HeadlessServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
-  pdfs.push_back(Pdf{file, document});
+std::string HeadlessServices::PdfBytes(const PrintDocument& document) {
+  pdfs.push_back(document);
+  return "%PDF stand-in: " + document.name + ", " + std::to_string(document.pages.size()) + " pages\n";
 }
 
 int HeadlessServices::RunModal(DialogHandler& dialog) {

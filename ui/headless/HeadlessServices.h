@@ -25,7 +25,8 @@ class HeadlessServices : public Services {
   int PrintLineHeight(const std::string& face, int height) override { return height; }
   bool Print(const PrintDocument& document) override;
   void PreviewPrint(const PrintDocument& document) override { previewed.push_back(document); }
-  void SavePdf(const PrintDocument& document, const std::filesystem::path& file) override;
+  // Keeps the document and gives a one-line stand-in for its PDF.
+  std::string PdfBytes(const PrintDocument& document) override;
   void ShellOpen(const std::filesystem::path& document) override { opened.push_back(document); }
   void SetWaitCursor(bool on) override { waitCursor = on; }
   // Initialises the dialog, then runs the next queued driver on it. A dialog
@@ -39,11 +40,7 @@ class HeadlessServices : public Services {
   std::vector<PrintDocument> printed;
   bool printAccepted = true;
   std::vector<PrintDocument> previewed;
-  struct Pdf {
-    std::filesystem::path file;
-    PrintDocument document;
-  };
-  std::vector<Pdf> pdfs;  // kept, not written
+  std::vector<PrintDocument> pdfs;
   std::vector<std::filesystem::path> opened;
   bool waitCursor = false;
   std::deque<ModalDriver> drivers;

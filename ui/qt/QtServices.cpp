@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <vector>
 
@@ -132,12 +134,21 @@ void QtServices::PreviewPrint(const PrintDocument& document) {
   preview.exec();
 }
 
-void QtServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
+std::string QtServices::PdfBytes(const PrintDocument& document) {
+  // The printer writes only to a file of its own; the program's file is
+  // then written from its bytes, whole or not at all.
+  QTemporaryDir folder;
+  const QString file = folder.filePath("document.pdf");
   QPrinter printer(QPrinter::HighResolution);
   SetUpA4(printer, document);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(Q(file.string()));
-  if (!RenderDocument(document, printer)) throw FileError(file, true);
+  printer.setOutputFileName(file);
+  QFile pdf(file);
+  if (!folder.isValid() || document.pages.empty() || !RenderDocument(document, printer) ||
+      !pdf.open(QIODevice::ReadOnly))
+    throw std::runtime_error("PDF を作成できません。");
+  QByteArray bytes = pdf.readAll();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 void QtServices::ShellOpen(const std::filesystem::path& document) {

@@ -16,7 +16,7 @@ class QtServices : public Services {
   int PrintLineHeight(const std::string& face, int height) override;
   bool Print(const PrintDocument& document) override;
   void PreviewPrint(const PrintDocument& document) override;
-  void SavePdf(const PrintDocument& document, const std::filesystem::path& file) override;
+  std::string PdfBytes(const PrintDocument& document) override;
   void ShellOpen(const std::filesystem::path& document) override;
   void SetWaitCursor(bool on) override;
   int RunModal(DialogHandler& dialog) override;
