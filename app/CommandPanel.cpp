@@ -84,8 +84,7 @@ void CommandPanel::SelectPreset(int k) {
   std::vector<std::string> presets = settings::ReadPresetLines(drive());
   int checked = form().CheckedInGroup(kPresetGroup) - kPresetFirst + 1;
   int j = ValidPreset(checked);
-  settings::ActivatePreset(drive(), presets, j);
-  settings::WriteSelectedPreset(drive(), j);
+  drive().WriteTogether({settings::ActivePresetFile(presets, j), settings::SelectedPresetFile(j)});
 }
 
 void CommandPanel::RefreshStatus() {

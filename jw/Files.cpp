@@ -83,7 +83,11 @@ std::vector<std::string> ReadLinesOf(const fs::path& file) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   if (in.bad()) throw Unreadable(file.string());
-  std::vector<std::string> lines = ui::Split(bytes.str(), '\n');
+  return LinesOf(bytes.str());
+}
+
+std::vector<std::string> LinesOf(std::string_view bytes) {
+  std::vector<std::string> lines = ui::Split(bytes, '\n');
   if (lines.back().empty()) lines.pop_back();
   for (std::string& line : lines)
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -41,8 +41,10 @@ class Files {
   std::filesystem::path root_;
 };
 
-// Reads the file as bytes and splits it into lines (CR LF or LF).
+// Reads the file as bytes and splits it into lines (LinesOf).
 std::vector<std::string> ReadLinesOf(const std::filesystem::path& file);
+// The lines of a file's bytes, split at CR LF or LF.
+std::vector<std::string> LinesOf(std::string_view bytes);
 // Writes the lines with CR LF, whole, through a temporary file and a rename.
 void WriteLinesTo(const std::filesystem::path& file, const std::vector<std::string>& lines);
 

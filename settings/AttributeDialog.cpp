@@ -114,9 +114,7 @@ bool AttributeDialog::Save() {
     form().SetText(kHatchWidth, "30");
     return false;
   }
-  WritePresetLines(drive(), presets);
-  WriteMemos(drive(), memos);
-  WriteCommonTexts(drive(), common);
+  drive().WriteTogether({PresetLinesFile(presets), MemosFile(memos), CommonTextsFile(common)});
   return true;
 }
 

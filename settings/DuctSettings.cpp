@@ -36,9 +36,7 @@ std::vector<std::string> ReadCommonTexts(const ui::Drive& drive) {
   return lines;
 }
 
-void WriteCommonTexts(const ui::Drive& drive, const std::vector<std::string>& texts) {
-  drive.WriteLines(SetFile("KyotuSet.ini"), texts);
-}
+ui::Drive::Lines CommonTextsFile(const std::vector<std::string>& texts) { return {SetFile("KyotuSet.ini"), texts}; }
 
 std::vector<std::string> ReadSizeList(const ui::Drive& drive) { return drive.ReadLines(SetFile("KiokuSize.ini")); }
 std::vector<std::string> ReadAngleList(const ui::Drive& drive) { return drive.ReadLines(SetFile("KiokuDeg.ini")); }
@@ -49,9 +47,7 @@ std::vector<std::string> ReadMemos(const ui::Drive& drive) {
   return lines;
 }
 
-void WriteMemos(const ui::Drive& drive, const std::vector<std::string>& memos) {
-  drive.WriteLines(SetFile("Memo.ini"), memos);
-}
+ui::Drive::Lines MemosFile(const std::vector<std::string>& memos) { return {SetFile("Memo.ini"), memos}; }
 
 std::vector<std::string> ReadPresetLines(const ui::Drive& drive) {
   std::vector<std::string> lines = drive.ReadLines(SetFile("DakutoSubSet.ini"));
@@ -59,23 +55,19 @@ std::vector<std::string> ReadPresetLines(const ui::Drive& drive) {
   return lines;
 }
 
-void WritePresetLines(const ui::Drive& drive, const std::vector<std::string>& lines) {
-  drive.WriteLines(SetFile("DakutoSubSet.ini"), lines);
-}
+ui::Drive::Lines PresetLinesFile(const std::vector<std::string>& lines) { return {SetFile("DakutoSubSet.ini"), lines}; }
 
-void ActivatePreset(const ui::Drive& drive, const std::vector<std::string>& presetLines, int preset) {
+ui::Drive::Lines ActivePresetFile(const std::vector<std::string>& presetLines, int preset) {
   std::vector<std::string> block;
   for (int slot = 1; slot <= kSlots; ++slot) block.push_back(LineAt(presetLines, kSlots * (preset - 1) + slot));
-  drive.WriteLines(SetFile("DakutoSet.ini"), block);
+  return {SetFile("DakutoSet.ini"), block};
 }
 
 int ReadSelectedPreset(const ui::Drive& drive) {
   return ui::ToInt(LineAt(drive.ReadLines(SetFile("Sentaku.ini")), 1));
 }
 
-void WriteSelectedPreset(const ui::Drive& drive, int preset) {
-  drive.WriteLines(SetFile("Sentaku.ini"), {std::to_string(preset)});
-}
+ui::Drive::Lines SelectedPresetFile(int preset) { return {SetFile("Sentaku.ini"), {std::to_string(preset)}}; }
 
 double NameChecksum(const std::vector<std::string>& values, const CommonLengths& k) {
   const double n = static_cast<double>(values.size());

@@ -36,24 +36,24 @@ CommonLengths ReadCommonLengths(const ui::Drive& drive, int lines = 4);
 
 // KyotuSet.ini as text: angle width, flange protrusion, frame margin, hatching width.
 std::vector<std::string> ReadCommonTexts(const ui::Drive& drive);
-void WriteCommonTexts(const ui::Drive& drive, const std::vector<std::string>& texts);
+ui::Drive::Lines CommonTextsFile(const std::vector<std::string>& texts);
 
 std::vector<std::string> ReadSizeList(const ui::Drive& drive);   // KiokuSize.ini
 std::vector<std::string> ReadAngleList(const ui::Drive& drive);  // KiokuDeg.ini
 
 // Memo.ini: six preset names (missing lines empty).
 std::vector<std::string> ReadMemos(const ui::Drive& drive);
-void WriteMemos(const ui::Drive& drive, const std::vector<std::string>& memos);
+ui::Drive::Lines MemosFile(const std::vector<std::string>& memos);
 
 // DakutoSubSet.ini: 42 lines, preset by preset.
 std::vector<std::string> ReadPresetLines(const ui::Drive& drive);
-void WritePresetLines(const ui::Drive& drive, const std::vector<std::string>& lines);
+ui::Drive::Lines PresetLinesFile(const std::vector<std::string>& lines);
 // Copies the seven lines of preset 1..6 into DakutoSet.ini.
-void ActivatePreset(const ui::Drive& drive, const std::vector<std::string>& presetLines, int preset);
+ui::Drive::Lines ActivePresetFile(const std::vector<std::string>& presetLines, int preset);
 
 // Sentaku.ini: the selected preset (the integer of line 1; 0 when not a number).
 int ReadSelectedPreset(const ui::Drive& drive);
-void WriteSelectedPreset(const ui::Drive& drive, int preset);
+ui::Drive::Lines SelectedPresetFile(int preset);
 
 // The drawing name: prefix, name checksum with "D" for the decimal point,
 // and the next value of the program's rand sequence.

@@ -90,7 +90,7 @@ void TakeoffSettingsDialog::OnInit() {
 void TakeoffSettingsDialog::OnNotify(int id, ui::Notify what) {
   if (id >= kListFirst && id < kListFirst + kListCount && what == ui::Notify::Click) {
     if (id - kListFirst == list_) return;
-    StoreList();
+    drive().WriteTogether({ShownList()});
     return ShowList(id - kListFirst);
   }
   if (id == kEntries && what == ui::Notify::Select) {
@@ -104,11 +104,11 @@ void TakeoffSettingsDialog::OnNotify(int id, ui::Notify what) {
 }
 
 void TakeoffSettingsDialog::OnOk() {
-  StoreList();
-  drive().WriteLines(HaikanFile("SekisanSet.ini"),
-                     {form().Checked(kFittingFixedLayer) ? "1" : "0", form().Text(kFittingGroup),
-                      form().Text(kFittingLayer), form().Checked(kPipeFixedLayer) ? "1" : "0",
-                      form().Text(kPipeGroup), form().Text(kPipeLayer)});
+  drive().WriteTogether({ShownList(),
+                         {HaikanFile("SekisanSet.ini"),
+                          {form().Checked(kFittingFixedLayer) ? "1" : "0", form().Text(kFittingGroup),
+                           form().Text(kFittingLayer), form().Checked(kPipeFixedLayer) ? "1" : "0",
+                           form().Text(kPipeGroup), form().Text(kPipeLayer)}}});
   EndDialog(ui::kIdOk);
 }
 
@@ -120,8 +120,8 @@ void TakeoffSettingsDialog::ShowList(int list) {
   EnablePositionButtons();
 }
 
-void TakeoffSettingsDialog::StoreList() const {
-  drive().WriteLines(HaikanFile(kListFiles[list_]), form().Items(kEntries));
+ui::Drive::Lines TakeoffSettingsDialog::ShownList() const {
+  return {HaikanFile(kListFiles[list_]), form().Items(kEntries)};
 }
 
 void TakeoffSettingsDialog::EnablePositionButtons() {

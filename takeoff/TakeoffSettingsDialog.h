@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/Dialog.h"
+#include "ui/Drive.h"
 
 namespace takeoff {
 
@@ -43,7 +44,8 @@ class TakeoffSettingsDialog : public ui::DialogHandler {
 
  private:
   void ShowList(int list);
-  void StoreList() const;
+  // The list shown, as its file is to be written.
+  ui::Drive::Lines ShownList() const;
   void AddEntry(int id);
   void DeleteSelected();
   // The three buttons that act on the selected entry work only with one.

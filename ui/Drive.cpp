@@ -57,7 +57,11 @@ std::vector<std::string> ReadTextFile(const fs::path& file) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   if (in.bad()) throw FileError(file, false);
-  std::string text = Cp932ToUtf8(bytes.str());
+  return DecodeLines(bytes.str());
+}
+
+std::vector<std::string> DecodeLines(std::string_view cp932) {
+  std::string text = Cp932ToUtf8(cp932);
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {

@@ -19,6 +19,10 @@ namespace ui {
 std::string Utf8ToCp932(std::string_view utf8);
 std::string Cp932ToUtf8(std::string_view cp932);
 
+// The UTF-8 lines of a file's CP932 bytes, the line ends (CR LF or LF)
+// removed; text after the last line end is a line too.
+std::vector<std::string> DecodeLines(std::string_view cp932);
+
 // Text files by host path: CP932 with CR LF on disk, UTF-8 lines in memory.
 std::vector<std::string> ReadTextFile(const std::filesystem::path& file);
 void WriteTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
