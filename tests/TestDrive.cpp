@@ -93,8 +93,10 @@ void TestDrive::Write(const std::string& windowsPath, const std::vector<std::str
   drive_.WriteLines(windowsPath, lines);
 }
 
-std::string TestDrive::Bytes(const std::string& windowsPath) const {
-  std::ifstream in(drive_.Locate(windowsPath), std::ios::binary);
+std::string TestDrive::Bytes(const std::string& windowsPath) const { return ReadBytes(drive_.Locate(windowsPath)); }
+
+std::string ReadBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();

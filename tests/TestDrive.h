@@ -36,6 +36,9 @@ class TestDrive {
   ui::HeadlessServices services_;
 };
 
+// A host file's bytes as they lie on disk.
+std::string ReadBytes(const std::filesystem::path& file);
+
 // Plays a script (lines as in a .play file) on the command panel of the drive.
 struct PlayResult {
   bool ok;

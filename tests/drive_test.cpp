@@ -1,34 +1,12 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <fstream>
 
 #include "tests/TestDrive.h"
+#include "tests/WriteFaults.h"
 #include "ui/Drive.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Makes every write beyond `bytes` into a file fail, as a full or read-only
-// disk would, for as long as the object lives.
-class WriteLimit {
- public:
-  explicit WriteLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~WriteLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
- private:
-  rlimit saved_;
-};
-
-}  // namespace
 
 TEST(TextFiles, AreShiftJisWithCrLfOnDisk) {
   test::TestDrive t;
@@ -81,7 +59,7 @@ TEST(FileErrors, AFailedWriteKeepsTheOldFileWhole) {
   t.Write(R"(\Tavrin\set\Keep.ini)", {"old"});
   std::vector<std::string> big(2000, "新しい内容の行");
   {
-    WriteLimit limit(100);
+    test::WriteLimit limit(100);
     EXPECT_THROW(t.Write(R"(\Tavrin\set\Keep.ini)", big), ui::FileError);
   }
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Keep.ini)"), std::vector<std::string>{"old"});

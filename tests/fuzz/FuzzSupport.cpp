@@ -5,23 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "ui/Text.h"
 
 namespace fuzz {
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-}  // namespace
 
 bool FiniteNumber(std::string_view text) {
   double value = 0;
@@ -61,7 +49,7 @@ FuzzDrive::FuzzDrive() : installed_(Snapshot()) {}
 std::map<fs::path, std::string> FuzzDrive::Snapshot() const {
   std::map<fs::path, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(test_.root()))
-    if (entry.is_regular_file() && !entry.is_symlink()) files[entry.path()] = ReadAll(entry.path());
+    if (entry.is_regular_file() && !entry.is_symlink()) files[entry.path()] = test::ReadBytes(entry.path());
   return files;
 }
 
@@ -81,7 +69,7 @@ bool FuzzDrive::Replace(const std::string& windowsPath, std::string_view bytes) 
 bool FuzzDrive::Changed(const std::string& windowsPath) const {
   fs::path file = drive().Locate(windowsPath);
   auto installed = installed_.find(file);
-  return installed == installed_.end() ? fs::exists(file) : ReadAll(file) != installed->second;
+  return installed == installed_.end() ? fs::exists(file) : test::ReadBytes(file) != installed->second;
 }
 
 void FuzzDrive::CheckPlacementFiles() const {
