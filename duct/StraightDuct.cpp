@@ -1,6 +1,9 @@
 #include "duct/StraightDuct.h"
 
+#include <cmath>
+
 #include "duct/FittingLayout.h"
+#include "figure/DrawData.h"
 #include "figure/Preview.h"
 #include "figure/Template.h"
 #include "settings/Paths.h"
@@ -127,6 +130,17 @@ void StraightDuct::Build() { SetStatus(kStatusSet); }
 
 // Not used: the preview frame shows the guide sketch, not a figure.
 double StraightDuct::PreviewScale() const { return figure::kFallbackScale; }
+
+// DuctRun draws a duct of a finite size above 0, with finite flange widths
+// and angle protrusions not below 0, and a finite pitch: other values are
+// refused here rather than by DuctRun in Jw_cad.
+bool StraightDuct::CheckBeforePlacing() {
+  auto finite = [&](int id) { return std::isfinite(Value(id)); };
+  bool drawable = Value(kSize) > 0 && finite(kSize) && Value(kFlangeWidth) >= 0 && finite(kFlangeWidth) &&
+                  Value(kAngleOut) >= 0 && finite(kAngleOut) && finite(kPitch);
+  if (!drawable) Message(figure::InvalidFigure().what(), "入力確認");
+  return drawable;
+}
 
 // Nothing for FigPlace.exe: DrawData.txt is left as it is.
 std::vector<ui::Drive::Lines> StraightDuct::DrawingFiles() const { return {}; }

@@ -39,6 +39,7 @@ class StraightDuct : public FittingDialog {
   double PreviewScale() const override;
   void FillLists() override;
   void OnCommand(int id, ui::Notify what) override;
+  bool CheckBeforePlacing() override;
   std::vector<ui::Drive::Lines> DrawingFiles() const override;
   std::vector<ui::Drive::Lines> SettingsFiles() const override;
   void OnPaint(ui::Canvas& canvas) override;

@@ -26,7 +26,7 @@ ui::Rgb SlotColour(int slot) {
 }
 
 void DrawArc(ui::Canvas& canvas, double cx, double cy, double r, double a1, double a2) {
-  auto at = [](double v) { return static_cast<int>(v); };
+  auto at = ui::Pixel;
   ui::Rect box{at(cx - r), at(cy - r), at(cx + r) - at(cx - r), at(cy + r) - at(cy - r)};
   canvas.Arc(box, at(cx + r * std::cos(a1 * kPreviewRadiansPerDegree)),
              at(cy - r * std::sin(a1 * kPreviewRadiansPerDegree)),
@@ -38,8 +38,8 @@ void DrawPreview(ui::Canvas& canvas, const Figure& figure, double s, ui::Rect fr
   canvas.FillRect({frame.x + 1, frame.y + 1, frame.width - 2, frame.height - 2}, kPreviewBackground);
   const int cx = (frame.x + frame.right()) / 2;
   const int cy = (frame.y + frame.bottom()) / 2;
-  auto px = [&](double x) { return static_cast<int>(cx + s * x); };
-  auto py = [&](double y) { return static_cast<int>(cy - s * y); };
+  auto px = [&](double x) { return ui::Pixel(cx + s * x); };
+  auto py = [&](double y) { return ui::Pixel(cy - s * y); };
   const auto& records = figure.records();
   for (size_t i = 1; i < records.size(); ++i) {
     const std::string& record = records[i];

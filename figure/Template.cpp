@@ -19,8 +19,8 @@ std::vector<std::string> ReadTemplate(const ui::Drive& drive, const std::string&
 
 void DrawGuide(ui::Canvas& canvas, const std::vector<std::string>& lines, const GuideScale& g, ui::Point origin,
                const std::vector<int>& greyed) {
-  auto px = [&](double x) { return static_cast<int>(g.k * x + g.ox + origin.x); };
-  auto py = [&](double y) { return static_cast<int>(g.k * y + g.oy + origin.y); };
+  auto px = [&](double x) { return ui::Pixel(g.k * x + g.ox + origin.x); };
+  auto py = [&](double y) { return ui::Pixel(g.k * y + g.oy + origin.y); };
   for (const std::string& line : lines) {
     int kind = ToInt(GetListField(line, 1, ','));
     int style = ToInt(GetListField(line, 2, ','));

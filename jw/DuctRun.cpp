@@ -1,5 +1,7 @@
 #include "jw/DuctRun.h"
 
+#include <cmath>
+
 #include "jw/Exchange.h"
 #include "ui/Text.h"
 
@@ -22,7 +24,7 @@ Error Wrong(int line, const char* what, const std::string& text) {
 
 double Dimension(const std::vector<std::string>& choku, int line, const char* what, bool positive) {
   double value = ui::ToReal(LineAt(choku, line));
-  if (positive ? !(value > 0) : value < 0) throw Wrong(line, what, LineAt(choku, line));
+  if (!std::isfinite(value) || (positive ? !(value > 0) : value < 0)) throw Wrong(line, what, LineAt(choku, line));
   return value;
 }
 
@@ -32,13 +34,20 @@ int Choice(const std::vector<std::string>& choku, int line, const char* what) {
   return value;
 }
 
+// Flanges between the ends every pitch; none for a pitch of 0 or less.
+double Pitch(const std::vector<std::string>& choku) {
+  double value = ui::ToReal(LineAt(choku, 4));
+  if (!std::isfinite(value)) throw Wrong(4, "ピッチ", LineAt(choku, 4));
+  return value;
+}
+
 bool Checked(const std::vector<std::string>& lines, int line) { return ui::ToInt(LineAt(lines, line)) == 1; }
 
 DuctSettings ReadSettings(const std::vector<std::string>& choku) {
   return {Dimension(choku, 1, "ダクトサイズ", true),
           Dimension(choku, 2, "フランジ巾", false),
           Dimension(choku, 3, "アングル出", false),
-          ui::ToReal(LineAt(choku, 4)),
+          Pitch(choku),
           Choice(choku, 5, "ダクト形状"),
           Choice(choku, 6, "作図設定"),
           Checked(choku, 7),

@@ -122,6 +122,7 @@ std::map<int, Point> PickedPoints(const std::vector<Item>& items) {
 }
 
 std::string FormatNumber(double value) {
+  if (!std::isfinite(value)) throw Error("数値が大きすぎて作図できません。");
   char buffer[400];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
   std::string text(buffer, result.ptr);

@@ -61,7 +61,9 @@ bool ReadNumber(std::string_view text, double& value);
 
 // A number as exchange text: rounded to six decimals (a millionth of a
 // millimetre, as the drawing data carries), without trailing zeros and never
-// in exponent form ("0.91119", "1500", "-12.5").
+// in exponent form ("0.91119", "1500", "-12.5"). A number that is not
+// finite (a figure moved or drawn beyond the double range) throws Error:
+// no program writes one.
 std::string FormatNumber(double value);
 std::string FormatShape(const Shape& shape);
 

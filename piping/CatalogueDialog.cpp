@@ -374,8 +374,8 @@ void CatalogueDialog::DrawPart(ui::Canvas& canvas) const {
     else if (record.lineKind == 5) canvas.SetPen(figure::kDashDotColour, ui::PenStyle::DashDot);
     else canvas.SetPen(figure::SlotColour(1));
     if (record.text[0] == '1') {
-      canvas.MoveTo(static_cast<int>(cx + s * field(4)), static_cast<int>(cy - s * field(5)));
-      canvas.LineTo(static_cast<int>(cx + s * field(6)), static_cast<int>(cy - s * field(7)));
+      canvas.MoveTo(ui::Pixel(cx + s * field(4)), ui::Pixel(cy - s * field(5)));
+      canvas.LineTo(ui::Pixel(cx + s * field(6)), ui::Pixel(cy - s * field(7)));
     } else {
       figure::DrawArc(canvas, cx + s * field(4), cy - s * field(5), s * field(6), field(7), field(8));
     }

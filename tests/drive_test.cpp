@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -65,4 +67,81 @@ TEST(FileErrors, AFailedWriteKeepsTheOldFileWhole) {
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Keep.ini)"), std::vector<std::string>{"old"});
   for (const auto& entry : fs::directory_iterator(t.root() / "Tavrin" / "set"))
     EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+// What the user protected stays protected, whoever runs the program: a
+// read-only file is not replaced (even by root, whom the system would let),
+// a replaced file keeps its mode and owner, and a link is written through.
+TEST(FileErrors, AReadOnlyFileIsNotReplaced) {
+  test::TestDrive t;
+  t.Write(R"(\Tavrin\set\Keep.ini)", {"old"});
+  fs::path file = t.root() / "Tavrin" / "set" / "Keep.ini";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  try {
+    t.Write(R"(\Tavrin\set\Keep.ini)", {"new"});
+    FAIL();
+  } catch (const ui::FileError& error) {
+    EXPECT_EQ(error.file(), file);
+  }
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\Keep.ini)"), std::vector<std::string>{"old"});
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST(FileErrors, AReplacedFileKeepsItsModeAndOwner) {
+  test::TestDrive t;
+  t.Write(R"(\Tavrin\set\Keep.ini)", {"old"});
+  fs::path file = t.root() / "Tavrin" / "set" / "Keep.ini";
+  const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(file, mode);
+  const bool root = geteuid() == 0;
+  if (root) ASSERT_EQ(chown(file.c_str(), 1234, 2345), 0);
+  t.Write(R"(\Tavrin\set\Keep.ini)", {"new"});
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\Keep.ini)"), std::vector<std::string>{"new"});
+  EXPECT_EQ(fs::status(file).permissions(), mode);
+  struct stat s {};
+  stat(file.c_str(), &s);
+  EXPECT_EQ(s.st_uid, root ? 1234u : geteuid());
+  EXPECT_EQ(s.st_gid, root ? 2345u : getegid());
+}
+
+TEST(FileErrors, ASymbolicLinkIsWrittenThroughToItsTarget) {
+  test::TestDrive t;
+  fs::path target = t.root() / "elsewhere" / "Real.ini";
+  fs::create_directories(target.parent_path());
+  std::ofstream(target, std::ios::binary) << "old\r\n";
+  fs::path link = t.root() / "Tavrin" / "set" / "Linked.ini";
+  fs::create_symlink("../../elsewhere/Real.ini", link);
+  t.Write(R"(\Tavrin\set\Linked.ini)", {"new"});
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(test::ReadBytes(target), "new\r\n");
+  for (const auto& entry : fs::directory_iterator(target.parent_path()))
+    EXPECT_EQ(entry.path().filename(), "Real.ini");  // no temporary file left
+}
+
+TEST(FileErrors, AFolderInTheFilesPlaceIsAFileError) {
+  test::TestDrive t;
+  fs::create_directory(t.root() / "Tavrin" / "set" / "Folder.ini");
+  EXPECT_THROW(t.Write(R"(\Tavrin\set\Folder.ini)", {"x"}), ui::FileError);
+  EXPECT_TRUE(fs::is_directory(t.root() / "Tavrin" / "set" / "Folder.ini"));
+}
+
+// Files that belong together are all new or all as they were.
+TEST(FileErrors, FilesWrittenTogetherAreAllNewOrAllOld) {
+  test::TestDrive t;
+  t.Write(R"(\Tavrin\set\A.ini)", {"old a"});
+  t.Write(R"(\Tavrin\set\B.ini)", {"old b"});
+  fs::permissions(t.root() / "Tavrin" / "set" / "B.ini", fs::perms::owner_read);
+  try {
+    t.drive().WriteTogether({{R"(\Tavrin\set\A.ini)", {"new a"}}, {R"(\Tavrin\set\B.ini)", {"new b"}},
+                             {R"(\Tavrin\set\C.ini)", {"new c"}}});
+    FAIL();
+  } catch (const ui::FileError& error) {
+    EXPECT_EQ(error.file(), t.root() / "Tavrin" / "set" / "B.ini");
+  }
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\A.ini)"), std::vector<std::string>{"old a"});
+  EXPECT_FALSE(t.Exists(R"(\Tavrin\set\C.ini)"));
+  fs::permissions(t.root() / "Tavrin" / "set" / "B.ini", fs::perms::owner_read | fs::perms::owner_write);
+  t.drive().WriteTogether({{R"(\Tavrin\set\A.ini)", {"new a"}}, {R"(\Tavrin\set\B.ini)", {"new b"}}});
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\A.ini)"), std::vector<std::string>{"new a"});
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\B.ini)"), std::vector<std::string>{"new b"});
 }

@@ -55,6 +55,30 @@ TEST_F(StraightDuctTest, PlacingWritesTheRunFilesAndNoDrawingData) {
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\DrawData.txt)"), std::vector<std::string>{"previous"});
 }
 
+// Sizes DuctRun cannot draw were written and announced as placeable, and
+// DuctRun refused them later in Jw_cad: they are refused here.
+TEST_F(StraightDuctTest, SizesDuctRunCannotDrawAreRefused) {
+  Open();
+  user->Click("配置実行");
+  const std::vector<std::string> placed = t.Lines(kChoku);
+  for (auto [field, value] : std::vector<std::pair<int, const char*>>{{StraightDuct::kSize, "0"},
+                                                                      {StraightDuct::kSize, "inf"},
+                                                                      {StraightDuct::kSize, "1e999"},
+                                                                      {StraightDuct::kSize, "３００"},
+                                                                      {StraightDuct::kFlangeWidth, "-5"},
+                                                                      {StraightDuct::kAngleOut, "1e999"},
+                                                                      {StraightDuct::kPitch, "-1e999"}}) {
+    Open();
+    size_t shown = t.services().messages.size();
+    user->Type(field, value);
+    user->Click("配置実行");
+    ASSERT_EQ(t.services().messages.size(), shown + 1) << value;
+    EXPECT_EQ(t.services().messages.back().text, "寸法から図形を作れません。入力値を確認してください。");
+    EXPECT_NE(user->Text(StraightDuct::kStatus), "<<配置できます>>");
+    EXPECT_EQ(t.Lines(kChoku), placed) << value;
+  }
+}
+
 TEST_F(StraightDuctTest, AnEndNotToBeDrawnIsGreyedInTheSketch) {
   Open();
   EXPECT_EQ(GreyedLines(), 0);

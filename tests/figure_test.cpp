@@ -183,6 +183,29 @@ TEST(DrawData, ANonFiniteFigureNeverReachesTheFile) {
   f.AddLineRecord(kSolid, kDuct, 0, 0, 1.0 / 0.0 * 0, 1);
   EXPECT_THROW(WriteDrawData(t.drive(), f, false), InvalidFigure);
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\DrawData.txt)"), std::vector<std::string>{"previous"});
+  // The writer itself refuses them, whoever made the record: atof would
+  // read "nan" and "inf" as 0, and 1e999 overflows.
+  for (const char* field : {"nan", "-nan", "inf", "-inf", "1e999"}) {
+    DrawDataWriter writer(false);
+    EXPECT_THROW(writer.Segment(std::string("1,1,1,0,") + field + ",1,1,0,0,"), InvalidFigure) << field;
+    EXPECT_THROW(writer.Arc(std::string("2,1,1,0,0,5,0,") + field + ",0,0,"), InvalidFigure) << field;
+  }
+  EXPECT_THROW(DrawDataNumber(std::nan("")), InvalidFigure);
+  EXPECT_EQ(DrawDataNumber(1e308), "1.000000e+308");
+}
+
+// A figure or sketch far too large for the window still draws, within a
+// million pixels, and a coordinate that is not a number draws at 0.
+TEST(Preview, CoordinatesBeyondThePixelRangeAreHeldWithinIt) {
+  EXPECT_EQ(ui::Pixel(12.9), 12);
+  EXPECT_EQ(ui::Pixel(-12.9), -12);
+  EXPECT_EQ(ui::Pixel(1e300), 1000000);
+  EXPECT_EQ(ui::Pixel(-1e300), -1000000);
+  EXPECT_EQ(ui::Pixel(std::nan("")), 0);
+  ui::RecordingCanvas canvas;
+  DrawGuide(canvas, {"1,1,0,1e300,0,-3e300,0,"}, {5.5, 150, 80}, {0, 0});
+  EXPECT_EQ(canvas.calls[1], "move 1000000,80");
+  EXPECT_EQ(canvas.calls[2], "line -1000000,80");
 }
 
 TEST(Preview, PensMarkerAndScale) {

@@ -197,6 +197,24 @@ TEST(CatalogueDialog, CombinedFittingsCarryPipeKindAndDistance) {
   EXPECT_EQ(radii[8], "0.10001");
 }
 
+// An angle beyond the double range made "-nan" drawing data that FigPlace
+// refused after "配置できます"; it is refused here, as the duct commands do.
+TEST(CatalogueDialog, AnAngleThatIsNotFiniteIsRefused) {
+  Catalogue c({"0", "0", "0", "1", "給水", "", "6", "1", "1", ""});
+  c.Pick(6, 1, "20", 1);
+  c.user.Click("配置実行");
+  const std::string placed = c.t.Bytes(R"(\Tavrin\set\DrawData.txt)");
+  const std::string input = c.t.Bytes(R"(\Tavrin\HaikanSet\Input.ini)");
+  c.user.Type(kAngle, "1e999");
+  c.user.Click("配置実行");
+  ASSERT_EQ(c.t.services().messages.size(), 1u);
+  EXPECT_EQ(c.t.services().messages[0].text, "寸法から図形を作れません。入力値を確認してください。");
+  EXPECT_EQ(c.t.services().messages[0].title, "入力確認");
+  EXPECT_NE(c.dialog.form().Text(kCatalogueStatus), "配置できます");
+  EXPECT_EQ(c.t.Bytes(R"(\Tavrin\set\DrawData.txt)"), placed);
+  EXPECT_EQ(c.t.Bytes(R"(\Tavrin\HaikanSet\Input.ini)"), input);
+}
+
 TEST(CatalogueDialog, SwitchingTakeoffOnAppliesTheCombinedFittingTestAtOnce) {
   Catalogue c;
   c.Pick(0, 1, "50", 4);

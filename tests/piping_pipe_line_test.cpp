@@ -51,6 +51,27 @@ TEST(PipeLine, WritesTheThreeFilesForThePipeDrawingProgram) {
                                                   "0.10001"}));
 }
 
+// PipeRun reads the pipe and its marker together: the status comes after
+// all three files are written, and a write that fails keeps all three old.
+TEST(PipeLine, AFailedWriteKeepsAllThreeFiles) {
+  PipeLine p;
+  p.user.SelectIndex(kPipeNameList, 2);
+  p.user.Select(kSizeList, "50");
+  p.user.Click("配置実行");
+  const std::vector<std::string> files = {R"(\Tavrin\HaikanSet\Haikan.ini)", R"(\Tavrin\HaikanSet\HaikanInp.ini)",
+                                          R"(\Tavrin\HaikanSet\KanSekisan.ini)"};
+  std::vector<std::string> old;
+  for (const std::string& file : files) old.push_back(p.t.Bytes(file));
+  std::filesystem::path marker = p.t.drive().Locate(files[2]);
+  std::filesystem::permissions(marker, std::filesystem::perms::owner_read);
+  p.user.Select(kSizeList, "80");
+  p.user.Click("配置実行");
+  EXPECT_EQ(p.dialog.form().Text(kPipeStatus), "");
+  ASSERT_EQ(p.t.MessageTexts().size(), 1u);
+  EXPECT_NE(p.t.MessageTexts()[0].find(marker.string()), std::string::npos);
+  for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(p.t.Bytes(files[i]), old[i]) << files[i];
+}
+
 TEST(PipeLine, RoundDuctsHaveNoPipeKindList) {
   PipeLine p;
   p.user.SelectIndex(kPipeNameList, 12);

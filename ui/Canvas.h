@@ -12,6 +12,16 @@ namespace ui {
 
 enum class PenStyle { Solid, Dot, DashDot };
 
+// A coordinate in pixels, truncated toward zero: held within a million
+// pixels either way (far beyond any window), so that a figure of any size
+// still draws, and 0 for a value that is not a number.
+inline int Pixel(double value) {
+  constexpr double kReach = 1e6;
+  if (!(value > -kReach)) return value != value ? 0 : -static_cast<int>(kReach);
+  if (!(value < kReach)) return static_cast<int>(kReach);
+  return static_cast<int>(value);
+}
+
 class Canvas {
  public:
   virtual ~Canvas() = default;

@@ -89,6 +89,18 @@ TEST(DuctRun, SettingsItCannotDrawAreNamed) {
   choku[3] = "0";  // no pitch: the ends only
   EXPECT_EQ(message(choku, {1000, 0}), "drawn");
   EXPECT_EQ(Drawn(jw::DrawDuct(choku, kChokuSet, {0, 0}, {1000, 0})).size(), 2u + 2 + 2 * 3);
+  // Numbers beyond the double range, which atof makes infinite, are no sizes.
+  choku = Choku();
+  choku[0] = "1e999";
+  EXPECT_EQ(message(choku, {1000, 0}), "Choku.ini の 1 行目（ダクトサイズ）が正しくありません: 1e999");
+  choku = Choku();
+  choku[3] = "-1e999";
+  EXPECT_EQ(message(choku, {1000, 0}), "Choku.ini の 4 行目（ピッチ）が正しくありません: -1e999");
+  // A duct so wide that its sides fall beyond the double range is not drawn.
+  choku = Choku();
+  choku[0] = "1.7e308";
+  choku[3] = "0";
+  EXPECT_EQ(message(choku, {1.7e308, 1.7e308}), "数値が大きすぎて作図できません。");
 }
 
 TEST(DuctRun, RunsFromTheStraightDuctBatch) {

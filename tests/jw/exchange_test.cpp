@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "jw/Exchange.h"
 
 using jw::Item;
@@ -55,6 +57,9 @@ TEST(Exchange, NumbersAreWrittenToSixDecimalsWithoutExponent) {
   // What the drawing data holds reads back to the same radius text.
   ASSERT_TRUE(jw::ReadNumber("9.111900e-001", back));
   EXPECT_EQ(jw::FormatNumber(back), "0.91119");
+  // No program writes a number that is not finite.
+  EXPECT_THROW(jw::FormatNumber(1e308 * 10), jw::Error);
+  EXPECT_THROW(jw::FormatNumber(std::nan("")), jw::Error);
 }
 
 TEST(Exchange, WriterEmitsAttributesOnlyWhereTheyChange) {

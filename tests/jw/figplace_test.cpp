@@ -67,6 +67,8 @@ TEST(FigPlace, ALineItCannotPlaceStopsItAndTheDrawingKeepsWhatItHad) {
 
   t.Write(R"(\Tavrin\set\DrawData.txt)", {"lg0", " 1 2 3 4", "ch 0 0 1 0 \"文字"});
   EXPECT_THROW(jw::PlaceFigure(t.Lines(R"(\Tavrin\set\DrawData.txt)"), {0, 0}), jw::Error);
+  // Moved beyond the double range, a figure has no numbers to write.
+  EXPECT_THROW(jw::PlaceFigure({" 1.7e308 0 0 0"}, {1.7e308, 0}), jw::Error);
   EXPECT_THROW(t.Run(kFigureBatch, {{5, 5}}), jw::Error);
   t.Remove(R"(\Tavrin\set\DrawData.txt)");
   try {
