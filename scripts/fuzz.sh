@@ -36,7 +36,9 @@ if [ $# -ge 1 ]; then
 fi
 # Every target, on both cores: two lists fuzzed side by side.
 each() {
-  for target in "$@"; do fuzz "$target" 20 || return 1; done
+  failed=0
+  for target in "$@"; do fuzz "$target" 20 || failed=1; done
+  return $failed
 }
 first="" second="" n=0
 for target in $(cd "$ROOT/tests/fuzz/corpus" && ls); do

@@ -14,6 +14,7 @@ namespace {
 const std::string_view kFittingHead = "0.91119", kPipeHead = "0.92229";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Up to `count` blank-separated fields of the line.
 size_t SplitFields(std::string_view line, std::string_view* fields, size_t count) {
@@ -117,7 +118,9 @@ std::vector<std::string> TakeoffBatchLines() {
 Marker DecodeMarker(const std::vector<std::string_view>& radii) {
   Marker marker;
   for (std::string_view radius : radii) {
-    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') continue;
+    if (radius.size() < 7 || !ui::StartsWith(radius, "0.") || radius[2] != radius[6] || radius[2] < '1' ||
+        radius[2] > '8' || !std::all_of(radius.begin() + 3, radius.begin() + 6, IsDigit))
+      continue;
     Position& position = marker[radius[2] - '0'];
     std::copy_n(radius.begin() + 3, 3, position.digits.begin());
     position.read = true;

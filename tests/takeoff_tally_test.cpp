@@ -155,6 +155,19 @@ TEST_F(Tally, ARadiusWithoutItsCheckDigitLeavesItsPositionEmpty) {
   EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50･0|@::"});
 }
 
+// Code characters that are no digits (bytes of a damaged extract went into
+// the saved results as text no code page holds) fill nothing; nor does a
+// radius without the leading "0.".
+TEST_F(Tally, ARadiusWithoutThreeCodeDigitsLeavesItsPositionEmpty) {
+  Lines radii = bench::Radii(FittingMarker{.mainSize = 80});
+  radii[4] = "0.5\xc6" "005";
+  radii[8] = "1.10001";
+  Lines extract = {"lt9"};
+  Lines circles = Circles("1 1", radii);
+  extract.insert(extract.end(), circles.begin(), circles.end());
+  EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50･0|@::"});
+}
+
 TEST(TallyRows, OrderedAsShiftJisWithoutRegardToCase) {
   auto keys = [](const std::vector<takeoff::ResultRow>& rows) {
     Lines texts;
