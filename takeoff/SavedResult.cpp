@@ -11,10 +11,22 @@ std::vector<std::string> SavedLines(const Tally& tally) {
   return lines;
 }
 
+namespace {
+
+// The entry of a saved line: what follows its first two characters ("0:"),
+// whole characters, so that a damaged line never cuts one apart.
+std::string EntryOf(const std::string& line) {
+  size_t start = 2;
+  while (start < line.size() && (static_cast<unsigned char>(line[start]) & 0xC0) == 0x80) ++start;
+  return start < line.size() ? line.substr(start) : "";
+}
+
+}  // namespace
+
 Tally LoadedTally(const std::vector<std::string>& lines) {
   Tally tally;
   for (const std::string& line : lines) {
-    std::string entry = line.size() > 2 ? line.substr(2) : "";
+    std::string entry = EntryOf(line);
     if (line.starts_with('0')) tally.fittings.push_back(std::move(entry));
     // A derived entry written by hand would count twice next to the rebuilt one.
     else if (line.starts_with('1') && !IsDerived(entry)) tally.pipes.push_back(std::move(entry));

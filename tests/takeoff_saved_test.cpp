@@ -104,4 +104,7 @@ TEST(SavedResult, OtherLinesAreIgnoredAndDerivedEntriesRebuilt) {
   EXPECT_EQ(tally.fittings, (Lines{"a:b:c~80･50|VP:015:", ""}));
   EXPECT_EQ(tally.pipes, (Lines{"p:q:r:20|100:000:", "a:b:VP:50|015:000:*"}));
   EXPECT_EQ(SavedLines(tally), (Lines{"0:a:b:c~80･50|VP:015:", "0:", "1:p:q:r:20|100:000:"}));
+  // A damaged line loses its first two characters, never half of one: what
+  // is saved again is text the code page holds.
+  EXPECT_EQ(LoadedTally({"0ﾃa:b:c~50|@:000:"}).fittings, Lines{"a:b:c~50|@:000:"});
 }
