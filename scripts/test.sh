@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds everything and runs every test (the Qt ones on the offscreen platform).
+# Builds everything and runs every test (the Qt ones on the offscreen platform),
+# then the sanitizer build with every test and the fuzz targets.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/packages.sh"
@@ -7,3 +8,5 @@ install_packages
 build
 cd "$ROOT/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+"$ROOT/scripts/sanitize.sh"
+"$ROOT/scripts/fuzz.sh"
