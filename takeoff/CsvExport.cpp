@@ -1,11 +1,30 @@
 #include "takeoff/CsvExport.h"
 
+#include <cctype>
+
 #include "takeoff/ResultTables.h"
 
 namespace takeoff {
 namespace {
 
-std::string Field(const std::string& text) {
+// A signed decimal number such as "-12" or "+0.5".
+bool IsSignedNumber(const std::string& text) {
+  size_t i = text.empty() ? 0 : text[0] == '-' || text[0] == '+', digits = 0;
+  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  if (i < text.size() && text[i] == '.')
+    for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) ++digits;
+  return digits > 0 && i == text.size();
+}
+
+// A spreadsheet would run such a cell as a formula: it gets an apostrophe,
+// which shows it as text.
+bool RunsAsFormula(const std::string& text) {
+  if (text.empty() || text == "-" || IsSignedNumber(text)) return false;
+  return text[0] == '=' || text[0] == '+' || text[0] == '-' || text[0] == '@';
+}
+
+std::string Field(const std::string& cell) {
+  std::string text = RunsAsFormula(cell) ? "'" + cell : cell;
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
   for (char c : text) {

@@ -5,6 +5,7 @@
 #include "takeoff/PrintLayout.h"
 #include "takeoff/ResultTables.h"
 #include "takeoff/SavedResult.h"
+#include "takeoff/XlsxExport.h"
 #include "ui/Drive.h"
 
 namespace takeoff {
@@ -39,7 +40,8 @@ ui::Layout ResultsLayout() {
   layout.Button(kPrint, "印刷開始", {401, 199, 86, 15});
   layout.Button(kPreview, "印刷プレビュー", {401, 217, 86, 15});
   layout.Button(kPdf, "PDF に保存", {401, 235, 86, 15});
-  layout.Button(kCsv, "CSV 出力", {401, 253, 86, 15});
+  layout.Button(kCsv, "CSV 出力", {401, 253, 42, 15});
+  layout.Button(kExcel, "Excel 出力", {445, 253, 42, 15});
   layout.Button(ui::kIdCancel, "終了", {401, 279, 86, 16});
   return layout;
 }
@@ -97,6 +99,7 @@ void ResultsDialog::OnNotify(int id, ui::Notify what) {
     case kPreview: return Preview();
     case kPdf: return SavePdf();
     case kCsv: return ExportCsv();
+    case kExcel: return ExportExcel();
   }
 }
 
@@ -203,6 +206,13 @@ void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
     ui::WriteFileAtomically(*file, CsvBytes(fittingRows_, pipeRows_, form().Text(kTitle)));
+}
+
+void ResultsDialog::ExportExcel() {
+  if (!HasResults()) return;
+  if (auto file = ChooseOutput("xlsx"))
+    ui::WriteFileAtomically(*file, XlsxBytes(form().GridOf(kFittingTable), form().GridOf(kPipeTable),
+                                             form().Text(kTitle), drive().Locate(R"(\Tavrin)")));
 }
 
 }  // namespace takeoff

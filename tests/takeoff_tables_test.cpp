@@ -70,3 +70,18 @@ TEST(TakeoffCsv, BothTablesInFullWithAByteOrderMark) {
             "No.,分類,継手種類,配管種類,サイズ,総m\r\n"
             "1,給水,鋼管,\"SGP,白\",20,12.34\r\n");
 }
+
+TEST(TakeoffCsv, TextThatASpreadsheetWouldRunAsAFormulaStaysText) {
+  std::string csv = takeoff::CsvBytes({{"=HYPERLINK(\"x\"):+継手:@エルボ~-", "2"}, {"-給水:-5:+1.5~50", "1"}},
+                                      {{"=1+2:鋼管:SGP白:20", "12.345600"}}, "-本館");
+  EXPECT_EQ(csv,
+            "\xEF\xBB\xBF"
+            "継手集計表,'-本館\r\n"
+            "No.,分類,継手種類,名称,サイズ,個数\r\n"
+            "1,\"'=HYPERLINK(\"\"x\"\")\",'+継手,'@エルボ,-,2\r\n"
+            "2,'-給水,-5,+1.5,50,1\r\n"
+            "\r\n"
+            "配管集計表,'-本館\r\n"
+            "No.,分類,継手種類,配管種類,サイズ,総m\r\n"
+            "1,'=1+2,鋼管,SGP白,20,12.34\r\n");
+}
