@@ -98,7 +98,8 @@ std::vector<SettingLine> DamperSettings(int kind) {
 }
 
 Damper::Damper(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Danpa.tec", "Danpa.ini", {4, 70, 145}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Danpa.tec", "Danpa.ini", {4, 70, 145}, 4, kStatusSet, Ids(), 0, {{kSizeList, kSize}}},
                     {ChoiceLine({kKind1, kKind1 + 1, kKind1 + 2, kKind1 + 3, kKind1 + 4})}) {}
 
 void Damper::OnInit() {

@@ -126,7 +126,15 @@ void BendFlange(Figure& f, double x, double xFar, double h, double e, bool hidde
 }  // namespace
 
 DiagonalDuct::DiagonalDuct(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Furiage.tec", "Furiage.ini", {5, 80, 45}, 3, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Furiage.tec",
+                                 "Furiage.ini",
+                                 {5, 80, 45},
+                                 3,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth}, {kHeightList, kHeight}, {kSlopeList, kSlope}}},
                     Settings()) {}
 
 void DiagonalDuct::FillLists() {

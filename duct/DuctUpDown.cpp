@@ -143,7 +143,18 @@ double StepSquare(double h, double g, double c) {
 
 DuctUpDown::DuctUpDown(ui::Env env)
     : FittingDialog(env, MakeLayout(),
-                    FittingSetup{"Updown.tec", "Updown.ini", {5.5, 65, 85}, 3, kStatusSet, Ids(), 13}, Settings()) {}
+                    FittingSetup{"Updown.tec",
+                                 "Updown.ini",
+                                 {5.5, 65, 85},
+                                 3,
+                                 kStatusSet,
+                                 Ids(),
+                                 13,
+                                 {{kEndWidthList, kEndWidth},
+                                  {kMiddleWidthList, kMiddleWidth},
+                                  {kHeightList, kHeight},
+                                  {kSecondList, kSecond}}},
+                    Settings()) {}
 
 void DuctUpDown::FillLists() {
   for (int id : {kEndWidthList, kMiddleWidthList, kHeightList, kSecondList}) FillSizeList(id);

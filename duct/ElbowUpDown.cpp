@@ -210,8 +210,18 @@ void BuildDown(Figure& f, const Elbow& e, int symbol) {
 }  // namespace
 
 ElbowUpDown::ElbowUpDown(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Jyoge.tec", "Jyoge.ini", {8, 129, 86}, 3, kStatusSet, Ids()},
-                    Settings()) {}
+    : FittingDialog(
+          env, MakeLayout(),
+          FittingSetup{
+              "Jyoge.tec",
+              "Jyoge.ini",
+              {8, 129, 86},
+              3,
+              kStatusSet,
+              Ids(),
+              0,
+              {{kWidthList, kWidth}, {kHeightList, kHeight}, {kDepthList, kDepth}, {kSectionList, kSectionWidth}}},
+          Settings()) {}
 
 void ElbowUpDown::OnInit() {
   SetSectionIcons(form(), kSymbol1);

@@ -332,7 +332,20 @@ void LLower(Figure& f, const Sizes& z, const Riser& r) {
 
 ElbowUpDownRun::ElbowUpDownRun(ui::Env env)
     : FittingDialog(env, MakeLayout(),
-                    FittingSetup{"Jyoge2.tec", "Jyoge2.ini", {7.5, 150, 70}, 3, kStatusSet, Ids()}, Settings()) {}
+                    FittingSetup{"Jyoge2.tec",
+                                 "Jyoge2.ini",
+                                 {7.5, 150, 70},
+                                 3,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth},
+                                  {kHeightList, kHeight},
+                                  {kLWidthList, kLWidth},
+                                  {kLHeightList, kLHeight},
+                                  {kDownWidthList, kDownWidth},
+                                  {kDownHeightList, kDownHeight}}},
+                    Settings()) {}
 
 void ElbowUpDownRun::OnInit() {
   SetSectionIcons(form(), kSymbol1);

@@ -86,6 +86,9 @@ std::vector<std::string> FittingDialog::SettingsLines(const std::vector<SettingL
 
 void FittingDialog::OnNotify(int id, ui::Notify what) {
   const FittingIds& c = ids();
+  if (what == ui::Notify::Change)
+    for (const ListedBox& listed : setup_.listedBoxes)
+      if (listed.box == id) form().SetText(listed.list, form().Text(id));
   if (what == ui::Notify::Change && id == c.angle) return AngleChanged();
   if (what == ui::Notify::Click) {
     for (int i = 0; i < 8; ++i) {
@@ -150,8 +153,8 @@ void FittingDialog::SaveSettings() {
 }
 
 void FittingDialog::OnPaint(ui::Canvas& canvas) {
+  // The anchor only places the sketch: it is not painted, so nothing of it shows.
   ui::Rect anchor = form().PixelRect(ids().anchor);
-  canvas.FillRect(anchor, figure::kAnchorBackground);
   figure::DrawGuide(canvas, template_, setup_.guide, {anchor.x, anchor.y});
   figure::DrawPreview(canvas, figure_, PreviewScale(), form().PixelRect(ids().preview));
 }

@@ -37,6 +37,13 @@ struct FittingIds {
   int status;             // status label
 };
 
+// A drop list whose choice lands in an edit box: the list shows the entry
+// equal to the box's text, or none, whatever put the text there.
+struct ListedBox {
+  int list;
+  int box;
+};
+
 struct FittingSetup {
   std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec"
   std::string settingsFile;  // in \Tavrin\set\, e.g. "AnemoB.ini"
@@ -45,6 +52,7 @@ struct FittingSetup {
   std::string openingStatus = kStatusStale;
   FittingIds ids;
   int drawNameLines = 0;  // settings lines the drawing name is formed from (0: all)
+  std::vector<ListedBox> listedBoxes;
 };
 
 // One line of a command's settings file: a control's text, a check box as

@@ -79,7 +79,15 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 GrilleBox::GrilleBox(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Kakubox.tec", "KakuBox.ini", {4, 155, 175}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Kakubox.tec",
+                                 "KakuBox.ini",
+                                 {4, 155, 175},
+                                 4,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth}, {kHeightList, kHeight}}},
                     Settings()) {}
 
 void GrilleBox::OnInit() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace test {
 
@@ -24,8 +25,9 @@ QImage Screen::Grab() {
 
 QImage Screen::Save(const std::string& name) {
   QImage image = Grab();
-  QDir().mkpath(TAVRIN_SCREENSHOTS);
-  image.save(QString::fromStdString(std::string(TAVRIN_SCREENSHOTS) + "/" + name + ".png"));
+  QString file = QString::fromStdString(std::string(TAVRIN_SCREENSHOTS) + "/" + name + ".png");
+  QDir().mkpath(QFileInfo(file).path());
+  image.save(file);
   return image;
 }
 
