@@ -93,7 +93,7 @@ void FittingDialog::OnNotify(int id, ui::Notify what) {
         return form().SetText(c.angle, std::to_string(figure::kRotationAngles[i]));
       }
     }
-    if (id == c.mirror) return Rebuild();
+    if (id == c.mirror) return MirrorClicked();
     if (id == c.currentLayer) return SetStatus(kStatusSet);
     if (id == c.update) return Update();
     if (id == c.place) return Place();

@@ -86,6 +86,8 @@ class FittingDialog : public ui::DialogHandler {
   virtual void Update() { Rebuild(); }
   // The angle box changed: θ from its text (when not empty), rebuild.
   virtual void AngleChanged();
+  // "左右反転" clicked: rebuild.
+  virtual void MirrorClicked() { Rebuild(); }
   // The drawing name's prefix for commands that leave one.
   virtual std::optional<std::string> DrawNamePrefix() const { return std::nullopt; }
   // Before the placement writes anything: false refuses it (after a message).
