@@ -129,7 +129,7 @@ void StraightDuct::Build() { SetStatus(kStatusSet); }
 double StraightDuct::PreviewScale() const { return figure::kFallbackScale; }
 
 // Nothing for FigPlace.exe: DrawData.txt is left as it is.
-void StraightDuct::WriteDrawing() {}
+bool StraightDuct::WriteDrawing() { return true; }
 
 void StraightDuct::SaveSettings() {
   FittingDialog::SaveSettings();

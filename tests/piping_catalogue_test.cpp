@@ -241,3 +241,46 @@ TEST(CatalogueDialog, ReopensWithTheStoredChoices) {
   EXPECT_EQ(c.dialog.form().Text(kPipeKindBox), "丸ダクト");
   EXPECT_EQ(c.dialog.form().Text(kSheetFirst), "1.0Rベンド(90度/45度)");
 }
+
+// The pipe kinds of one family mean nothing in another: the refilled list
+// starts without a choice, and a combined fitting asks for one.
+TEST(CatalogueDialog, AnotherFamilyAsksForAPipeKindOfItsOwnList) {
+  Catalogue c({"0", "0", "0", "1", "給水", "VP", "0", "1", "2", "500"});
+  EXPECT_EQ(c.dialog.form().Text(kPipeKindBox), "VP");
+  c.Pick(6, 1, "50", 2);
+  EXPECT_TRUE(c.dialog.form().Enabled(kDistance));
+  EXPECT_EQ(c.dialog.form().Text(kPipeKindBox), "");
+  c.user.Click("配置実行");
+  EXPECT_EQ(c.t.MessageTexts(), std::vector<std::string>{"管種を選択してください。"});
+  c.user.Select(kPipeKindBox, c.dialog.form().Items(kPipeKindBox)[1]);
+  c.user.Click("配置実行");
+  EXPECT_EQ(c.dialog.form().Text(kCatalogueStatus), "配置できます");
+  EXPECT_EQ(c.MarkerRadii()[2], "0.70027");
+}
+
+// A cell without a part places nothing: no bare marker for the tally to
+// count, and the drawing data of the last placement stays.
+TEST(CatalogueDialog, ACellWithoutAPartIsNotPlaced) {
+  Catalogue c({"0", "0", "0", "1", "給水", "", "6", "1", "0", ""});
+  c.Pick(6, 1, "20", 1);
+  c.user.Select(kBranchSize, "15");
+  EXPECT_EQ(c.dialog.form().Text(kPartName), "部品がありません。");
+  c.t.Write(R"(\Tavrin\set\DrawData.txt)", {"previous"});
+  auto input = c.t.Lines(R"(\Tavrin\HaikanSet\Input.ini)");
+  c.user.Click("配置実行");
+  EXPECT_EQ(c.t.MessageTexts(), std::vector<std::string>{"部品がありません。部品とサイズを選び直してください。"});
+  EXPECT_EQ(c.DrawData(), std::vector<std::string>{"previous"});
+  EXPECT_EQ(c.t.Lines(R"(\Tavrin\HaikanSet\Input.ini)"), input);
+  EXPECT_EQ(c.dialog.form().Text(kCatalogueStatus), "分類・サイズ選択");
+}
+
+TEST(CatalogueDialog, AFailedOpeningClosesWithoutWriting) {
+  test::TestDrive t;
+  auto input = t.Lines(R"(\Tavrin\HaikanSet\Input.ini)");
+  t.Remove(R"(\Tavrin\HaikanSet\TugiteSet.ini)");
+  CatalogueDialog dialog(t.env());
+  dialog.UserInit();
+  EXPECT_EQ(t.services().messages.size(), 1u);
+  EXPECT_TRUE(dialog.form().ended());
+  EXPECT_EQ(t.Lines(R"(\Tavrin\HaikanSet\Input.ini)"), input);
+}
