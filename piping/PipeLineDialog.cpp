@@ -155,6 +155,8 @@ std::vector<std::string> PipeLineDialog::MarkerLines() const {
   std::vector<std::string> settings = drive().ReadLines(HaikanFile("SekisanSet.ini"));
   const std::string& size = form().Items(kSizeList)[form().Selection(kSizeList)];
   auto position = [&](int id) { return ListPosition(form().Items(id), form().Text(id)); };
+  // The pipe by its place in the list (names may repeat); none when it has no name.
+  const int pipeName = ui::LineAt(form().Items(kPipeNameList), pipe_ + 1).empty() ? 0 : pipe_ + 1;
   return {Flag(form().Checked(kPipeTakeoff)),
           ui::LineAt(settings, 4),
           ui::LineAt(settings, 5),
@@ -163,7 +165,7 @@ std::vector<std::string> PipeLineDialog::MarkerLines() const {
           MarkerRadius(9, 222),
           MarkerRadius(8, position(kPipeClassification)),
           MarkerRadius(7, position(kPipeKind)),
-          MarkerRadius(6, pipe_ + 1),
+          MarkerRadius(6, pipeName),
           MarkerRadius(5, ui::ToInt(size)),
           MarkerRadius(4, ui::ToInt(form().Text(kSlope))),
           MarkerRadius(3, kindListType_),
