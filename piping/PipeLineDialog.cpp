@@ -101,23 +101,24 @@ void PipeLineDialog::OnNotify(int id, ui::Notify what) {
   if (id == kPipePlace) return Place();
 }
 
+// The lists are read before anything changes: a list that cannot be read
+// leaves the pipe shown before, whole, with its name selected.
 void PipeLineDialog::SelectPipe(int pipe) {
   if (pipe < 0 || pipe >= kPipeNames) return;
+  form().SetSelection(kPipeNameList, pipe_);
+  std::vector<SizeEntry> sizes = ReadSizeList(drive(), PipeSizeListFile(pipe));
+  const int kindListType = PipeKindListType(pipe);
+  std::vector<std::string> kinds = kindListType == 6 ? std::vector<std::string>{} : ReadPipeKinds(drive(), kindListType);
   pipe_ = pipe;
   form().SetSelection(kPipeNameList, pipe);
-  sizes_ = ReadSizeList(drive(), PipeSizeListFile(pipe));
+  sizes_ = std::move(sizes);
   std::vector<std::string> nominals;
   for (const SizeEntry& size : sizes_) nominals.push_back(size.nominal);
   form().SetItems(kSizeList, nominals);
   form().SetText(kOuterLabel, "");
-  kindListType_ = PipeKindListType(pipe);
-  if (kindListType_ == 6) {
-    form().ClearItems(kPipeKind);
-    form().SetText(kPipeKind, kRoundDuct);
-  } else {
-    form().SetItems(kPipeKind, ReadPipeKinds(drive(), kindListType_));
-    form().SetText(kPipeKind, "");
-  }
+  kindListType_ = kindListType;
+  form().SetItems(kPipeKind, kinds);
+  form().SetText(kPipeKind, kindListType_ == 6 ? kRoundDuct : "");
 }
 
 void PipeLineDialog::ShowOuterDiameter() {

@@ -120,3 +120,16 @@ TEST(PipeLine, AFailedOpeningClosesWithoutWriting) {
   EXPECT_EQ(t.services().messages.size(), 1u);
   EXPECT_TRUE(dialog.form().ended());
 }
+
+TEST(PipeLine, APipeWhoseListCannotBeReadLeavesThePipeBefore) {
+  PipeLine p;
+  p.t.Remove(R"(\Tavrin\HaikanSet\Gaikei_Doukan.ini)");
+  p.user.SelectIndex(kPipeNameList, 2);
+  p.user.Select(kSizeList, "50");
+  p.user.SelectIndex(kPipeNameList, 6);
+  ASSERT_EQ(p.t.services().messages.size(), 1u);
+  EXPECT_EQ(p.dialog.form().Selection(kPipeNameList), 2);
+  p.user.Click("配置実行");
+  EXPECT_EQ(p.t.Lines(R"(\Tavrin\HaikanSet\HaikanInp.ini)")[0], "2");
+  EXPECT_EQ(p.t.Lines(R"(\Tavrin\HaikanSet\Haikan.ini)")[4], "60.5");
+}
