@@ -11,7 +11,7 @@ import math
 from catalogue_shapes import (CENTRE, CENTRE_OVERRUN, HIDDEN, SOLID, Leg, Port, arc, bead_end, bulge, cap, circle,
                               corrugation,
                               flange_end, gland_end, hexagon_side, hub_end, junction, line, male_end, plain_end,
-                              polyline, rect, reducer, socket_end, straight, swept_bend, union_end, welded)
+                              polyline, rect, reducer, socket_end, straight, swept_bend)
 
 
 def stub_length(d):

@@ -60,19 +60,6 @@ def moved(items, dx=0.0, dy=0.0, turn=0.0):
     return out
 
 
-def mirrored_y(items):
-    """The items mirrored across the x axis."""
-    out = []
-    for item in items:
-        if item[0] == "line":
-            _, kind, x1, y1, x2, y2 = item
-            out.append(line(kind, x1, -y1, x2, -y2))
-        else:
-            _, kind, cx, cy, r, a1, a2 = item
-            out.append(arc(kind, cx, -cy, r, -a2, -a1))
-    return out
-
-
 class Leg:
     """A frame along direction `angle` from the origin: P(t, s) is t along the
     leg and s to its left."""
@@ -175,16 +162,6 @@ def gland_end(depth, half, flange, thickness, bolt_offsets=()):
     return end
 
 
-def union_end(length, half):
-    """A union nut at the end: a hexagon nut seen from the side."""
-    def end(leg, a, d):
-        items = leg.band(SOLID, a - length, a, half)
-        items += [leg.seg(SOLID, a - length, half * 0.5, a, half * 0.5),
-                  leg.seg(SOLID, a - length, -half * 0.5, a, -half * 0.5)]
-        return a - length, items
-    return end
-
-
 class Port:
     def __init__(self, angle, a, d, body, end, stub=0.0):
         """A leg at `angle` degrees, `a` from the origin to its end, for a pipe
@@ -256,17 +233,6 @@ def straight(length, seam=True):
         if seam:
             items.append(leg.seg(SOLID, a, -d / 2, a, d / 2))
         return a + length, items
-    return end
-
-
-def hubbed(depth, half, bead):
-    """A hub from the tangent point outwards, bead at its mouth."""
-    def end(leg, a, d):
-        items = leg.band(SOLID, a, a + depth, half) + leg.band(SOLID, a + depth - bead, a + depth,
-                                                               half + max(2.0, 0.05 * d))
-        items += [leg.seg(HIDDEN, a + depth * 0.2, -d / 2, a + depth, -d / 2),
-                  leg.seg(HIDDEN, a + depth * 0.2, d / 2, a + depth, d / 2)]
-        return a + depth, items
     return end
 
 

@@ -10,7 +10,8 @@ catalogue.py checks against the published tables in standards/.
 from catalogue_kits import (CastIron, Duct, Flanged, Glanded, Screwed, Socketed, Welded, angle_valve, ball_valve,
                             blind_flange, butterfly_check, butterfly_valve, check_valve, flange_pair, flexible,
                             gate_valve, globe_valve, level_valve, motorised_valve, rating_of, reducing_valve,
-                            safety_valve, y_strainer)
+                            outward, safety_valve, stub_length, y_strainer)
+from catalogue_shapes import reducer, swept_bend
 
 # ------------------------------------------------------------------ tables
 
@@ -234,11 +235,11 @@ dv = Socketed()
 DVP = socket_parts(dv)
 
 
-def swept_socket(kit, turn, stub=None):
+def swept(kit, turn, stub=None):
+    """A long-radius bend (radius "R") with the kit's ends beyond its
+    tangents."""
     def draw(m, b):
-        from catalogue_kits import outward, stub_length
-        from catalogue_shapes import swept_bend
-        end = outward(kit.end(m), m["depth"])
+        end = outward(kit.end(m), kit.end_reach(m))
         return swept_bend(turn, m["R"], m["d"], ends=(end, end), stub=stub_length(m["d"]) if stub is not None else 0,
                           stub_end=stub if stub is not None else 1)
     return draw
@@ -265,7 +266,7 @@ def drainage_sheets(p, swept, elbow_cells2, tee_label, wye_cells, socket_cells):
 
 
 FAMILY_DV = Family(1, "DV", "E", "14", 2, "DV_", DV_TABLE, drainage_sheets(
-    DVP, lambda turn, stub=None: swept_socket(dv, turn, stub),
+    DVP, lambda turn, stub=None: swept(dv, turn, stub),
     [Cell(1, "45°エルボ", DVP["elbow45"]), Cell(6, "ＬＴ（大曲がりＴ）", DVP["tee"], pairs=REDUCING)],
     "ＬＴ",
     [Cell(1, "ＤＴ", DVP["tee"], pairs=REDUCING), Cell(2, "Ｙ", DVP["wye"], pairs=REDUCING),
@@ -333,18 +334,8 @@ dr = Screwed()
 DRP = socket_parts(dr)
 
 
-def swept_screwed(kit, turn, stub=None):
-    def draw(m, b):
-        from catalogue_kits import outward, stub_length
-        from catalogue_shapes import swept_bend
-        end = outward(kit.end(m), m["engage"] + 4)
-        return swept_bend(turn, m["R"], m["d"], ends=(end, end), stub=stub_length(m["d"]) if stub is not None else 0,
-                          stub_end=stub if stub is not None else 1)
-    return draw
-
-
 FAMILY_DR = Family(4, "DR", "K", "07", 1, "DR_", DR_TABLE, drainage_sheets(
-    DRP, lambda turn, stub=None: swept_screwed(dr, turn, stub),
+    DRP, lambda turn, stub=None: swept(dr, turn, stub),
     [Cell(1, "45°エルボ", DRP["elbow45"]), Cell(6, "ＴＹ", DRP["wye"], pairs=REDUCING)],
     "ＴＹ",
     [Cell(1, "ＳＴ", DRP["tee"], pairs=REDUCING), Cell(2, "Ｙ", DRP["wye"], pairs=REDUCING),
@@ -820,7 +811,6 @@ def duct_bends(ratio):
 
 
 def duct_reducer(m, b):
-    from catalogue_shapes import reducer
     return reducer(m["d"], b["d"], m["H"], straight=m["sleeve"])
 
 
