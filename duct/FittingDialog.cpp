@@ -23,7 +23,7 @@ FittingDialog::FittingDialog(ui::Env env, ui::Layout layout, FittingSetup setup,
     : DialogHandler(env, std::move(layout)), setup_(std::move(setup)), settings_(std::move(settings)) {}
 
 void FittingDialog::OnInit() {
-  template_ = figure::ReadTemplate(drive(), settings::SetFile(setup_.templateFile));
+  if (!setup_.templateFile.empty()) template_ = figure::ReadTemplate(drive(), settings::SetFile(setup_.templateFile));
   form().SetColours(ids().status, ui::Rgb{50, 50, 255}, ui::Rgb{192, 192, 192});
   SetStatus(setup_.openingStatus);
   figure_.SetSlots(settings::ReadSlotTable(drive()));
@@ -31,6 +31,11 @@ void FittingDialog::OnInit() {
   FillLists();
   LoadSettings(setup_.settingsFile, settings_);
   Rebuild();
+}
+
+void FittingDialog::ReadGuide(const std::string& templateFile) {
+  template_ = figure::ReadTemplate(drive(), settings::SetFile(templateFile));
+  form().Invalidate();
 }
 
 void FittingDialog::LoadSettings(const std::string& file, const std::vector<SettingLine>& settings) {

@@ -45,7 +45,7 @@ struct ListedBox {
 };
 
 struct FittingSetup {
-  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec"
+  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec" (empty: the command reads its own)
   std::string settingsFile;  // in \Tavrin\set\, e.g. "AnemoB.ini"
   figure::GuideScale guide;
   int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4; 0: not read)
@@ -79,6 +79,8 @@ class FittingDialog : public ui::DialogHandler {
 
   const figure::Figure& figure() const { return figure_; }
   double angle() const { return angle_; }
+  int anchorId() const { return setup_.ids.anchor; }
+  const std::vector<ListedBox>& listedBoxes() const { return setup_.listedBoxes; }
 
  protected:
   // Appends the frame record and the records of the fitting for the
@@ -127,6 +129,8 @@ class FittingDialog : public ui::DialogHandler {
   // controls from one (a line that matches no value leaves its control).
   std::vector<std::string> SettingsLines(const std::vector<SettingLine>& settings) const;
   void LoadSettings(const std::string& file, const std::vector<SettingLine>& settings);
+  // Reads the guide sketch from a template of \Tavrin\set\ and repaints.
+  void ReadGuide(const std::string& templateFile);
   // The template's lines, for a command that paints its guide itself.
   const std::vector<std::string>& guideLines() const { return template_; }
 

@@ -27,7 +27,7 @@ ui::Layout ResultsLayout() {
   layout.Group("<<積算情報>>", {394, 3, 100, 66});
   layout.Button(kReadStart, "読込開始", {401, 15, 86, 15});
   layout.Button(kTallyStart, "集計開始", {401, 33, 86, 15});
-  layout.Check(kMerge, "現在の集計結果に合算", {400, 52, 92, 12});
+  layout.Check(kMerge, "現在の集計結果に合算", {399, 52, 94, 12});
   layout.Group("<<表示>>", {394, 72, 100, 28});
   layout.Radio(kShowFittings, "継手", {404, 84, 38, 11}, kDisplayGroup);
   layout.Radio(kShowPipes, "配管", {448, 84, 38, 11}, kDisplayGroup);
