@@ -17,7 +17,10 @@ Screen::~Screen() = default;
 QImage Screen::Grab() {
   QApplication::processEvents();
   // Rendered into a 32-bit image: the offscreen screen keeps fewer colours.
-  QImage image(window_->size(), QImage::Format_ARGB32);
+  // On a high-resolution screen the picture has its device pixels.
+  const qreal ratio = window_->devicePixelRatioF();
+  QImage image(window_->size() * ratio, QImage::Format_ARGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
   window_->render(&image);
   return image;

@@ -282,7 +282,7 @@ void QtDialog::Sync(int id, Aspect aspect) {
       break;
     case Aspect::Icon:
       if (auto* button = qobject_cast<QAbstractButton*>(w); button && s.icon) {
-        button->setIcon(QIcon(RenderPicture(s.icon)));
+        button->setIcon(QIcon(RenderPicture(s.icon, w->devicePixelRatioF())));
         button->setIconSize(QSize(s.icon.width, s.icon.height));
         button->setText(QString());
       }
