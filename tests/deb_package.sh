@@ -16,7 +16,7 @@ fail() { echo "deb_package: $*"; exit 1; }
 [ "$(field Package)" = tavrin ] || fail "package name $(field Package)"
 [ "$(field Section)" = graphics ] || fail "section $(field Section)"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6printsupport6 libxlsxwriter4 fonts-ipafont-gothic fonts-ipafont-mincho xdg-utils; do
+for needed in fonts-ipafont-gothic fonts-ipafont-mincho xdg-utils; do
   echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
 
@@ -32,6 +32,14 @@ if grep -v '^\./usr/' "$out/files" | grep -qv '^\./$'; then fail "files outside 
 if grep -q -e screenshots -e '\.o$' -e CMakeFiles "$out/files"; then fail "build files packaged"; fi
 
 dpkg-deb -x "$deb" "$out/root"
+# Every library package the packaged program needs is declared.
+mkdir -p "$out/shlibs/debian"
+printf 'Source: tavrin\n\nPackage: tavrin\nArchitecture: any\n' > "$out/shlibs/debian/control"
+needs=$(cd "$out/shlibs" && dpkg-shlibdeps -O -e "$out/root/usr/bin/tavrin" 2>/dev/null | sed 's/^shlibs:Depends=//')
+for library in $(echo "$needs" | tr ',' '\n' | sed 's/(.*//; s/ //g'); do
+  echo "$depends" | grep -q "$library" || fail "Depends lacks $library, which the program needs: $depends"
+done
+[ -n "$needs" ] || fail "dpkg-shlibdeps found nothing"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$out/root/usr/share/applications/tavrin.desktop"
 fi
