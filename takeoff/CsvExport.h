@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "takeoff/Rows.h"
+#include "ui/Form.h"
 
 namespace takeoff {
 
-std::string CsvBytes(const std::vector<ResultRow>& fittings, const std::vector<ResultRow>& pipes,
-                     const std::string& title);
+// The tables as the dialog shows them.
+std::string CsvBytes(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title);
 
 }  // namespace takeoff

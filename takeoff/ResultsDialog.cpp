@@ -205,7 +205,8 @@ void ResultsDialog::SavePdf() {
 void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
-    ui::WriteFileAtomically(*file, CsvBytes(fittingRows_, pipeRows_, form().Text(kTitle)));
+    ui::WriteFileAtomically(*file,
+                            CsvBytes(form().GridOf(kFittingTable), form().GridOf(kPipeTable), form().Text(kTitle)));
 }
 
 void ResultsDialog::ExportExcel() {
