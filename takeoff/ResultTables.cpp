@@ -1,6 +1,7 @@
 #include "takeoff/ResultTables.h"
 
 #include <algorithm>
+#include <array>
 
 namespace takeoff {
 namespace {

@@ -2,7 +2,6 @@
 // table: six columns, the row numbers in column 0 and the headers in row 0.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
