@@ -40,7 +40,7 @@ class StraightDuct : public FittingDialog {
   void FillLists() override;
   void OnCommand(int id, ui::Notify what) override;
   bool CheckBeforePlacing() override;
-  std::vector<ui::Drive::Lines> DrawingFiles() const override;
+  std::optional<std::vector<ui::Drive::Lines>> DrawingFiles() override;
   std::vector<ui::Drive::Lines> SettingsFiles() const override;
   void OnPaint(ui::Canvas& canvas) override;
 };

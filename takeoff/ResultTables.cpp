@@ -1,6 +1,7 @@
 #include "takeoff/ResultTables.h"
 
 #include <algorithm>
+#include <array>
 
 namespace takeoff {
 namespace {
@@ -37,10 +38,8 @@ std::string AfterColons(const std::string& text, int n) {
 
 std::string Before(const std::string& text, char separator) { return text.substr(0, text.find(separator)); }
 
-}  // namespace
-
-ui::Grid OpeningTable(Table table) { return SetUp(table, kOpeningRows, false); }
-
+// Columns 1..5 of a row in full: classification, family or pipe name, name
+// or pipe kind, size, and the count or the metres as the table shows them.
 std::array<std::string, 5> RowCells(Table table, const ResultRow& row) {
   const std::string& key = row.key;
   std::string classification = Before(key, ':');
@@ -54,6 +53,11 @@ std::array<std::string, 5> RowCells(Table table, const ResultRow& row) {
   return {classification, family, Before(AfterColons(key, 2), ':'), Before(AfterColons(key, 3), ':'),
           CutToHundredths(row.amount)};
 }
+
+}  // namespace
+
+ui::Grid OpeningTable(Table table) { return SetUp(table, kOpeningRows, false); }
+
 
 ui::Grid FilledTable(Table table, const std::vector<ResultRow>& rows) {
   ui::Grid grid = SetUp(table, static_cast<int>(rows.size()) + 1, true);

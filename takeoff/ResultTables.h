@@ -2,7 +2,6 @@
 // table: six columns, the row numbers in column 0 and the headers in row 0.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -20,10 +19,6 @@ ui::Grid OpeningTable(Table table);
 // row it heads, a family (or pipe name) only where it changes or a new
 // classification starts; lengths are cut after the second decimal.
 ui::Grid FilledTable(Table table, const std::vector<ResultRow>& rows);
-
-// Columns 1..5 of a row in full: classification, family or pipe name, name
-// or pipe kind, size, and the count or the metres as the table shows them.
-std::array<std::string, 5> RowCells(Table table, const ResultRow& row);
 
 // "2.567891" -> "2.56": cut, not rounded.
 std::string CutToHundredths(const std::string& metres);

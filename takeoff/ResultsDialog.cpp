@@ -5,6 +5,7 @@
 #include "takeoff/PrintLayout.h"
 #include "takeoff/ResultTables.h"
 #include "takeoff/SavedResult.h"
+#include "takeoff/XlsxExport.h"
 #include "ui/Drive.h"
 
 namespace takeoff {
@@ -26,7 +27,7 @@ ui::Layout ResultsLayout() {
   layout.Group("<<積算情報>>", {394, 3, 100, 66});
   layout.Button(kReadStart, "読込開始", {401, 15, 86, 15});
   layout.Button(kTallyStart, "集計開始", {401, 33, 86, 15});
-  layout.Check(kMerge, "現在の集計結果に合算", {400, 52, 92, 12});
+  layout.Check(kMerge, "現在の集計結果に合算", {399, 52, 94, 12});
   layout.Group("<<表示>>", {394, 72, 100, 28});
   layout.Radio(kShowFittings, "継手", {404, 84, 38, 11}, kDisplayGroup);
   layout.Radio(kShowPipes, "配管", {448, 84, 38, 11}, kDisplayGroup);
@@ -39,7 +40,8 @@ ui::Layout ResultsLayout() {
   layout.Button(kPrint, "印刷開始", {401, 199, 86, 15});
   layout.Button(kPreview, "印刷プレビュー", {401, 217, 86, 15});
   layout.Button(kPdf, "PDF に保存", {401, 235, 86, 15});
-  layout.Button(kCsv, "CSV 出力", {401, 253, 86, 15});
+  layout.Button(kCsv, "CSV 出力", {401, 253, 42, 15});
+  layout.Button(kExcel, "Excel 出力", {445, 253, 42, 15});
   layout.Button(ui::kIdCancel, "終了", {401, 279, 86, 16});
   return layout;
 }
@@ -97,6 +99,7 @@ void ResultsDialog::OnNotify(int id, ui::Notify what) {
     case kPreview: return Preview();
     case kPdf: return SavePdf();
     case kCsv: return ExportCsv();
+    case kExcel: return ExportExcel();
   }
 }
 
@@ -202,7 +205,22 @@ void ResultsDialog::SavePdf() {
 void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
-    ui::WriteFileAtomically(*file, CsvBytes(fittingRows_, pipeRows_, form().Text(kTitle)));
+    ui::WriteFileAtomically(*file,
+                            CsvBytes(form().GridOf(kFittingTable), form().GridOf(kPipeTable), form().Text(kTitle)));
+}
+
+void ResultsDialog::ExportExcel() {
+  if (!HasResults()) return;
+  auto file = ChooseOutput("xlsx");
+  if (!file) return;
+  std::string bytes;
+  try {
+    bytes = XlsxBytes(form().GridOf(kFittingTable), form().GridOf(kPipeTable), form().Text(kTitle),
+                      drive().Locate(R"(\Tavrin)"));
+  } catch (const ui::FileError&) {
+    throw ui::FileError(*file, true);  // the user chose this file, not the workbook's work file
+  }
+  ui::WriteFileAtomically(*file, bytes);
 }
 
 }  // namespace takeoff

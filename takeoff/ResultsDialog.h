@@ -29,6 +29,7 @@ enum ResultsId {
   kCsv = 1014,           // "CSV 出力"
   kStatus = 1015,
   kProgressBar = 1016,
+  kExcel = 1017,         // "Excel 出力"
 };
 
 class ResultsDialog : public ui::DialogHandler {
@@ -39,6 +40,8 @@ class ResultsDialog : public ui::DialogHandler {
 
  protected:
   void OnInit() override;
+  // Results can still be loaded; a missing list is asked for again by the tally.
+  void OnOpeningFailed() override {}
   void OnNotify(int id, ui::Notify what) override;
 
  private:
@@ -50,6 +53,7 @@ class ResultsDialog : public ui::DialogHandler {
   void Preview();
   void SavePdf();
   void ExportCsv();
+  void ExportExcel();
 
   // Aggregates the entries into both tables, then says so.
   void ShowResults(const std::string& message);

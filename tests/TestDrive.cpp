@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/CommandPanel.h"
+#include "app/Programs.h"
 #include "app/Startup.h"
 #include "ui/headless/PlayScript.h"
 
@@ -79,6 +80,8 @@ class InstalledDrive {
 TestDrive::TestDrive() : root_(NewRoot()), drive_(root_) {
   static const InstalledDrive installed;
   installed.CopyTo(root_);
+  // The placing programs as a started panel finds them; no test runs these.
+  for (const char* program : app::kPlacingPrograms) std::ofstream(root_ / "Tavrin" / "exe" / program) << "MZ";
 }
 
 TestDrive::~TestDrive() {
@@ -94,6 +97,14 @@ void TestDrive::Write(const std::string& windowsPath, const std::vector<std::str
 }
 
 std::string TestDrive::Bytes(const std::string& windowsPath) const { return ReadBytes(drive_.Locate(windowsPath)); }
+
+void PickCatalogueElbow(ui::Driver& user) {
+  user.Select(1601, "ねじ込み継手");
+  user.Click("エルボ");
+  user.Select(1621, "20");
+  user.DoubleClick(1621);
+  user.Mouse(528, 33);
+}
 
 std::string ReadBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/Drive.h"
+#include "ui/headless/Driver.h"
 #include "ui/headless/HeadlessServices.h"
 
 namespace test {
@@ -35,6 +36,9 @@ class TestDrive {
   ui::Drive drive_;
   ui::HeadlessServices services_;
 };
+
+// In the open catalogue: the 20A screwed 90° elbow with its straight pipe.
+void PickCatalogueElbow(ui::Driver& user);
 
 // A host file's bytes as they lie on disk.
 std::string ReadBytes(const std::filesystem::path& file);

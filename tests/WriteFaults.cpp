@@ -9,8 +9,20 @@
 
 namespace test {
 
+namespace {
+
+int FailedParts() {
+  const testing::TestResult* result = testing::UnitTest::GetInstance()->current_test_info()->result();
+  int failed = 0;
+  for (int i = 0; i < result->total_part_count(); ++i) failed += result->GetTestPartResult(i).failed();
+  return failed;
+}
+
+}  // namespace
+
 void AsUnprivileged(const std::function<void()>& check) {
   if (geteuid() != 0) return check();
+  const int failedBefore = FailedParts();
   std::fflush(stdout);
   std::fflush(stderr);
   pid_t child = fork();
@@ -19,7 +31,7 @@ void AsUnprivileged(const std::function<void()>& check) {
     if (setgroups(0, nullptr) != 0 || setgid(kUnprivileged) != 0 || setuid(kUnprivileged) != 0) _exit(2);
     check();
     std::fflush(stdout);
-    _exit(::testing::Test::HasFailure() ? 1 : 0);
+    _exit(FailedParts() > failedBefore ? 1 : 0);
   }
   int status = 0;
   waitpid(child, &status, 0);

@@ -128,7 +128,14 @@ std::vector<WritePath> WritePaths() {
   auto command = [](int button) {
     return [button](test::TestDrive& t) { return Opened(app::FindCommand(button)->open(t.env())); };
   };
-  paths.push_back({"place_catalogue", command(1201), Click("配置実行")});
+  paths.push_back({"place_catalogue",
+                   [command](test::TestDrive& t) {
+                     auto dialog = command(1201)(t);
+                     ui::Driver user(*dialog);
+                     test::PickCatalogueElbow(user);
+                     return dialog;
+                   },
+                   Click("配置実行")});
   paths.push_back({"place_pipe_line",
                    [command](test::TestDrive& t) {
                      auto dialog = command(1203)(t);
@@ -146,6 +153,7 @@ std::vector<WritePath> WritePaths() {
   paths.push_back({"results_sdt", TalliedResults, SaveResults("集計結果保存", "sdt")});
   paths.push_back({"results_csv", TalliedResults, SaveResults("CSV 出力", "csv")});
   paths.push_back({"results_pdf", TalliedResults, SaveResults("PDF に保存", "pdf")});
+  paths.push_back({"results_xlsx", TalliedResults, SaveResults("Excel 出力", "xlsx")});
   auto panel = [](test::TestDrive& t) { return Opened(std::make_unique<app::CommandPanel>(t.env())); };
   paths.push_back({"panel_preset", panel, Click("1302")});
   paths.push_back({"panel_command_batch", panel, Click("1103")});

@@ -6,9 +6,9 @@
 #endif
 
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <random>
-#include <sstream>
 
 namespace ui {
 namespace fs = std::filesystem;
@@ -61,14 +61,6 @@ bool WriteBytes(const fs::path& file, std::string_view bytes) {
   return !out.fail();
 }
 
-std::optional<std::string> ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in || in.bad()) return std::nullopt;
-  return bytes.str();
-}
-
 // The replacement takes over the mode of the file it replaces and, where
 // the system lets it (root, or the owner itself), the owner.
 bool KeepModeAndOwner(const fs::path& from, const fs::path& to) {
@@ -101,7 +93,11 @@ Staged Stage(const fs::path& file, std::string_view bytes, bool keepOld) {
   if (fs::is_symlink(status) || (exists && (!fs::is_regular_file(status) || ReadOnly(staged.target, status))) ||
       !fs::is_directory(staged.target.parent_path(), ec))
     throw FileError(file, true);
-  if (exists && keepOld && !(staged.old = ReadBytes(staged.target))) throw FileError(file, true);
+  try {
+    if (exists && keepOld) staged.old = ReadFileBytes(staged.target);
+  } catch (const FileError&) {
+    throw FileError(file, true);  // a file whose bytes could not be put back is not replaced
+  }
   staged.temporary = staged.target;
   staged.temporary += ".tmp" + std::to_string(random() % 1000000);
   if (!WriteBytes(staged.temporary, bytes) || (exists && !KeepModeAndOwner(staged.target, staged.temporary))) {
@@ -152,6 +148,15 @@ void WriteFilesTogether(const std::vector<FileBytes>& files) {
       throw FileError(staged[i].file, true);
     }
   }
+}
+
+std::string ReadFileBytes(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) throw FileError(file, false);
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in && !in.eof()) throw FileError(file, false);
+  return bytes;
 }
 
 fs::path LocateUnder(const fs::path& root, std::string_view windowsPath) {

@@ -47,4 +47,7 @@ struct FileBytes {
 };
 void WriteFilesTogether(const std::vector<FileBytes>& files);
 
+// The whole file as bytes. Throws FileError.
+std::string ReadFileBytes(const std::filesystem::path& file);
+
 }  // namespace ui

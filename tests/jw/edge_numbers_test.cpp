@@ -53,15 +53,10 @@ std::vector<Placing> Placings() {
   std::vector<Placing> placings;
   for (const app::Command& command : app::DuctCommands())
     placings.push_back({"duct_" + std::to_string(command.buttonId), command.buttonId});
-  placings.push_back({"catalogue", 1201});
-  // A screwed elbow with its straight pipe, with take-off information: the
-  // distance field too.
+  placings.push_back({"catalogue", 1201, test::PickCatalogueElbow});
+  // With take-off information: the distance field of its straight pipe too.
   placings.push_back({"catalogue_takeoff", 1201, [](ui::Driver& user) {
-                        user.Select(1601, "ねじ込み継手");
-                        user.Click("エルボ");
-                        user.Select(1621, "20");
-                        user.DoubleClick(1621);
-                        user.Mouse(528, 33);
+                        test::PickCatalogueElbow(user);
                         if (!user.Checked("積算情報を付加する")) user.Click("積算情報を付加する");
                         user.Select(1663, "給水");
                         user.Select(1665, "SGP(白)");
