@@ -14,9 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<takeoff::ResultRow> pipes = takeoff::PipeRows(tally.pipes);
   for (const auto& row : pipes) fuzz::Check(fuzz::FiniteNumber(row.amount), "a pipe total " + row.amount);
   for (const auto& row : fittings) fuzz::Check(fuzz::FiniteNumber(row.amount), "a count " + row.amount);
-  takeoff::TablesDocument(takeoff::FilledTable(takeoff::Table::Fittings, fittings),
-                          takeoff::FilledTable(takeoff::Table::Pipes, pipes), "title", 350);
-  takeoff::CsvBytes(fittings, pipes, "title");
+  ui::Grid fittingTable = takeoff::FilledTable(takeoff::Table::Fittings, fittings);
+  ui::Grid pipeTable = takeoff::FilledTable(takeoff::Table::Pipes, pipes);
+  takeoff::TablesDocument(fittingTable, pipeTable, "title", 350);
+  takeoff::CsvBytes(fittingTable, pipeTable, "title");
 
   std::vector<std::string> saved = takeoff::SavedLines(tally);
   std::string file;
