@@ -48,13 +48,13 @@ int Run(const fs::path& root) {
   MarkerExtract extract(ReadExtractBytes(drive), none);
   Tally tally;
   TallyExtract(extract, lists, false, tally, none);
-  ui::Grid fittings = FilledTable(Table::Fittings, FittingRows(tally.fittings));
-  ui::Grid pipes = FilledTable(Table::Pipes, PipeRows(tally.pipes));
+  ResultTable fittings(Table::Fittings, FittingRows(tally.fittings));
+  ResultTable pipes(Table::Pipes, PipeRows(tally.pipes));
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("%9zu circles %8zu entries %6d rows %7.3f s %7.1f MB peak\n", extract.size(),
-              tally.fittings.size() + tally.pipes.size(), fittings.rows + pipes.rows - 2, seconds,
+              tally.fittings.size() + tally.pipes.size(), fittings.RowCount() + pipes.RowCount() - 2, seconds,
               usage.ru_maxrss / 1024.0);
   return 0;
 }

@@ -73,10 +73,7 @@ class DialogProgress : public Progress {
 ResultsDialog::ResultsDialog(ui::Env env) : DialogHandler(env, ResultsLayout()) {}
 
 void ResultsDialog::OnInit() {
-  form().EditGrid(kFittingTable) = OpeningTable(Table::Fittings);
-  form().GridChanged(kFittingTable);
-  form().EditGrid(kPipeTable) = OpeningTable(Table::Pipes);
-  form().GridChanged(kPipeTable);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings), std::make_shared<ResultTable>(Table::Pipes));
   form().SetChecked(kShowFittings, true);
   lists_ = ReadNameLists(drive());
 }
@@ -124,15 +121,18 @@ void ResultsDialog::StartTally() {
 
 void ResultsDialog::ShowResults(const std::string& message) {
   form().SetText(kStatus, "情報書き込み中･････。");
-  fittingRows_ = FittingRows(tally_.fittings);
-  form().EditGrid(kFittingTable) = FilledTable(Table::Fittings, fittingRows_);
-  form().GridChanged(kFittingTable);
-  pipeRows_ = PipeRows(tally_.pipes);
-  form().EditGrid(kPipeTable) = FilledTable(Table::Pipes, pipeRows_);
-  form().GridChanged(kPipeTable);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings, FittingRows(tally_.fittings)),
+             std::make_shared<ResultTable>(Table::Pipes, PipeRows(tally_.pipes)));
   form().SetText(kStatus, "");
   form().SetProgress(kProgressBar, 0, 100);
   Message(message, "確認");
+}
+
+void ResultsDialog::ShowTables(std::shared_ptr<const ResultTable> fittings, std::shared_ptr<const ResultTable> pipes) {
+  fittingTable_ = std::move(fittings);
+  pipeTable_ = std::move(pipes);
+  form().SetTable(kFittingTable, fittingTable_);
+  form().SetTable(kPipeTable, pipeTable_);
 }
 
 void ResultsDialog::Load() {
@@ -173,12 +173,12 @@ std::optional<ui::PrintDocument> ResultsDialog::ConfirmedDocument() {
   const std::string& title = form().Text(kTitle);
   if (title.empty() && Message("タイトル無しでよろしいですか？ ", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return std::nullopt;
-  return TablesDocument(form().GridOf(kFittingTable), form().GridOf(kPipeTable), title,
+  return TablesDocument(*fittingTable_, *pipeTable_, title,
                         services().PrintLineHeight("ＭＳ 明朝", 350));
 }
 
 bool ResultsDialog::HasResults() {
-  if (!fittingRows_.empty() || !pipeRows_.empty()) return true;
+  if (!fittingTable_->rows().empty() || !pipeTable_->rows().empty()) return true;
   Message("出力するデータがありません。", "確認");
   return false;
 }
@@ -202,7 +202,7 @@ void ResultsDialog::SavePdf() {
 void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
-    ui::WriteFileAtomically(*file, CsvBytes(fittingRows_, pipeRows_, form().Text(kTitle)));
+    ui::WriteFileAtomically(*file, CsvBytes(fittingTable_->rows(), pipeTable_->rows(), form().Text(kTitle)));
 }
 
 }  // namespace takeoff

@@ -13,6 +13,19 @@ namespace {
 
 std::string_view KeyOf(std::string_view entry) { return entry.substr(0, entry.find('|')); }
 
+std::string_view Before(std::string_view text, char separator) { return text.substr(0, text.find(separator)); }
+
+// The text after the n-th colon (n from 1), or empty.
+std::string_view AfterColons(std::string_view text, int n) {
+  size_t at = 0;
+  for (int i = 0; i < n; ++i) {
+    at = text.find(':', at);
+    if (at == std::string_view::npos) return {};
+    ++at;
+  }
+  return text.substr(at);
+}
+
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc); }
 unsigned char Fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 
@@ -78,6 +91,18 @@ std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount
 }
 
 }  // namespace
+
+KeyFields FittingKeyFields(std::string_view key) {
+  std::string_view rest = AfterColons(key, 2);
+  size_t tilde = rest.find('~');
+  return {Before(key, ':'), Before(AfterColons(key, 1), ':'), rest.substr(0, tilde),
+          tilde == std::string_view::npos ? std::string_view() : rest.substr(tilde + 1)};
+}
+
+KeyFields PipeKeyFields(std::string_view key) {
+  return {Before(key, ':'), Before(AfterColons(key, 1), ':'), Before(AfterColons(key, 2), ':'),
+          Before(AfterColons(key, 3), ':')};
+}
 
 std::vector<ResultRow> FittingRows(const std::vector<std::string>& entries) {
   return Aggregate(entries, [](std::string_view) { return 1LL; }, [](long long n) { return std::to_string(n); });

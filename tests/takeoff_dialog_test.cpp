@@ -29,6 +29,11 @@ struct StatusWatch : ui::FormView {
 struct Results {
   explicit Results(test::TestDrive& t) : dialog(t.env()), user(dialog) { dialog.UserInit(); }
   std::string Cell(int table, int row, int col) { return user.Cell(std::to_string(table), row, col); }
+  Lines Row(int table, int row) {
+    Lines cells;
+    for (int col = 0; col < 6; ++col) cells.push_back(Cell(table, row, col));
+    return cells;
+  }
   ResultsDialog dialog;
   ui::Driver user;
 };
@@ -52,7 +57,7 @@ TEST_F(ResultsTest, OpensWithTheFittingTableShown) {
   EXPECT_FALSE(r.dialog.form().Visible(kPipeTable));
   EXPECT_EQ(r.Cell(kFittingTable, 0, 5), "個数");
   EXPECT_EQ(r.Cell(kPipeTable, 0, 5), "m");
-  EXPECT_EQ(r.dialog.form().GridOf(kPipeTable).rows, 100);
+  EXPECT_EQ(r.dialog.form().Table(kPipeTable).RowCount(), 100);
   r.user.Click("配管");
   EXPECT_FALSE(r.dialog.form().Visible(kFittingTable));
   EXPECT_TRUE(r.dialog.form().Visible(kPipeTable));
@@ -87,14 +92,12 @@ TEST_F(ResultsTest, TallyFillsBothTablesThroughItsPhases) {
   EXPECT_EQ(r.dialog.form().State(kProgressBar).progress, 0);
   EXPECT_EQ(t.MessageTexts(), Lines{"集計終了しました。"});
   EXPECT_EQ(t.services().messages[0].title, "確認");
-  const ui::Grid& fittings = r.dialog.form().GridOf(kFittingTable);
-  EXPECT_EQ(fittings.rows, 2);
-  EXPECT_EQ(fittings.cells[1], (Lines{"1", "給水", "ＴＳ継手", "エルボ", "50", "3"}));
-  const ui::Grid& pipes = r.dialog.form().GridOf(kPipeTable);
-  EXPECT_EQ(pipes.rows, 3);
-  EXPECT_EQ(pipes.cells[0][5], "総m");
-  EXPECT_EQ(pipes.cells[1], (Lines{"1", "給水", "ＴＳ継手", "VP", "50", "0.15"}));
-  EXPECT_EQ(pipes.cells[2], (Lines{"2", "", "塩ビ管", "SGP白", "50", "2.50"}));
+  EXPECT_EQ(r.dialog.form().Table(kFittingTable).RowCount(), 2);
+  EXPECT_EQ(r.Row(kFittingTable, 1), (Lines{"1", "給水", "ＴＳ継手", "エルボ", "50", "3"}));
+  EXPECT_EQ(r.dialog.form().Table(kPipeTable).RowCount(), 3);
+  EXPECT_EQ(r.Cell(kPipeTable, 0, 5), "総m");
+  EXPECT_EQ(r.Row(kPipeTable, 1), (Lines{"1", "給水", "ＴＳ継手", "VP", "50", "0.15"}));
+  EXPECT_EQ(r.Row(kPipeTable, 2), (Lines{"2", "", "塩ビ管", "SGP白", "50", "2.50"}));
 }
 
 TEST_F(ResultsTest, ATallyReplacesTheLastOneUnlessMerged) {
