@@ -1,6 +1,8 @@
 #include "takeoff/Rows.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cmath>
 #include <numeric>
 #include <unordered_map>
@@ -44,15 +46,60 @@ int CompareShiftJisNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-void SortRows(std::vector<ResultRow>& rows) {
-  // One conversion for all rows: texts come from lines and hold no line break.
-  std::string texts;
-  for (const ResultRow& row : rows) texts += row.Text() + "\n";
-  std::vector<std::string> sortKeys = ui::Split(ui::Utf8ToCp932(texts), '\n');
+// Ranks of the distinct texts of one key field in their Shift-JIS order;
+// texts that differ only in the case of ASCII letters take their UTF-8 order.
+class FieldRanks {
+ public:
+  uint32_t Add(std::string_view text) {
+    auto [it, added] = idOf_.try_emplace(text, static_cast<uint32_t>(texts_.size()));
+    if (added) texts_.push_back(text);
+    return it->second;
+  }
+
+  // The rank of every id Add gave.
+  std::vector<uint32_t> Ranks() const {
+    // One conversion for all texts: they come from lines and hold no line break.
+    std::string joined;
+    for (std::string_view text : texts_) (joined += text) += '\n';
+    std::vector<std::string> shiftJis = ui::Split(ui::Utf8ToCp932(joined), '\n');
+    shiftJis.resize(texts_.size());  // the empty text after the last line break
+    std::vector<uint32_t> order(texts_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+      int c = CompareShiftJisNoCase(shiftJis[a], shiftJis[b]);
+      return c != 0 ? c < 0 : texts_[a] < texts_[b];
+    });
+    std::vector<uint32_t> ranks(texts_.size());
+    for (uint32_t rank = 0; rank < order.size(); ++rank) ranks[order[rank]] = rank;
+    return ranks;
+  }
+
+ private:
+  std::unordered_map<std::string_view, uint32_t> idOf_;
+  std::vector<std::string_view> texts_;
+};
+
+// Orders the rows field by field: classification, family or pipe name, name
+// or pipe kind, size. Each field compares as Shift-JIS text, so that a size
+// comes before the longer sizes it begins ("10" before "100").
+void SortRows(std::vector<ResultRow>& rows, KeyFields (*fieldsOf)(std::string_view)) {
+  std::array<FieldRanks, 4> fields;
+  std::vector<std::array<uint32_t, 4>> ids(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    KeyFields f = fieldsOf(rows[i].key);
+    ids[i] = {fields[0].Add(f.classification), fields[1].Add(f.family), fields[2].Add(f.name), fields[3].Add(f.size)};
+  }
+  std::array<std::vector<uint32_t>, 4> ranks;
+  for (size_t f = 0; f < 4; ++f) ranks[f] = fields[f].Ranks();
+  std::vector<std::array<uint32_t, 4>> sortKeys(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i)
+    for (size_t f = 0; f < 4; ++f) sortKeys[i][f] = ranks[f][ids[i][f]];
   std::vector<size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(),
-            [&](size_t a, size_t b) { return CompareShiftJisNoCase(sortKeys[a], sortKeys[b]) < 0; });
+  // Keys alike in all four fields differ beyond them (odd keys of edited files).
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return sortKeys[a] != sortKeys[b] ? sortKeys[a] < sortKeys[b] : rows[a].key < rows[b].key;
+  });
   std::vector<ResultRow> sorted;
   sorted.reserve(rows.size());
   for (size_t i : order) sorted.push_back(std::move(rows[i]));
@@ -71,7 +118,8 @@ double PipeMetres(std::string_view entry) {
 
 // Sums what each entry adds to the row of its key.
 template <class Amount, class Format>
-std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount amountOf, Format format) {
+std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount amountOf, Format format,
+                                 KeyFields (*fieldsOf)(std::string_view)) {
   std::unordered_map<std::string_view, size_t> rowOf;
   std::vector<std::string_view> keys;
   std::vector<decltype(amountOf(std::string_view()))> totals;
@@ -86,7 +134,7 @@ std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount
   std::vector<ResultRow> rows;
   rows.reserve(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) rows.push_back({std::string(keys[i]), format(totals[i])});
-  SortRows(rows);
+  SortRows(rows, fieldsOf);
   return rows;
 }
 
@@ -105,11 +153,12 @@ KeyFields PipeKeyFields(std::string_view key) {
 }
 
 std::vector<ResultRow> FittingRows(const std::vector<std::string>& entries) {
-  return Aggregate(entries, [](std::string_view) { return 1LL; }, [](long long n) { return std::to_string(n); });
+  return Aggregate(
+      entries, [](std::string_view) { return 1LL; }, [](long long n) { return std::to_string(n); }, FittingKeyFields);
 }
 
 std::vector<ResultRow> PipeRows(const std::vector<std::string>& entries) {
-  return Aggregate(entries, PipeMetres, [](double metres) { return ui::FormatFixed(metres); });
+  return Aggregate(entries, PipeMetres, [](double metres) { return ui::FormatFixed(metres); }, PipeKeyFields);
 }
 
 }  // namespace takeoff

@@ -1,7 +1,10 @@
 // Result rows: the entries aggregated by key, a count per fitting key and
-// the total metres per pipe key. Rows are ordered by their text as Shift-JIS
-// bytes, ASCII letters without regard to case, so that Japanese names come
-// in JIS order as the Windows lists showed them.
+// the total metres per pipe key, summed as numbers and written once. Rows are
+// ordered field by field (classification, family or pipe name, name or pipe
+// kind, size), each field as Shift-JIS bytes with ASCII letters compared
+// without regard to case: Japanese names come in JIS order as the Windows
+// lists showed them, and a size before the longer sizes it begins ("10"
+// before "100").
 #pragma once
 
 #include <string>
