@@ -1,9 +1,12 @@
 #include "takeoff/Markers.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <deque>
 #include <fstream>
-#include <limits>
-#include <unordered_map>
+#include <functional>
 
 #include "settings/Paths.h"
 #include "ui/Text.h"
@@ -12,89 +15,209 @@ namespace takeoff {
 namespace {
 
 const std::string_view kFittingHead = "0.91119", kPipeHead = "0.92229";
+enum Head : uint8_t { kNoHead = 0, kFittingMark = 1, kPipeMark = 2 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Up to `count` blank-separated fields of the line.
-size_t SplitFields(std::string_view line, std::string_view* fields, size_t count) {
-  size_t n = 0, i = 0;
-  while (n < count) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i == line.size()) break;
-    size_t start = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    fields[n++] = line.substr(start, i - start);
-  }
-  return n;
+// Short texts compared in line, as the centres and radii are.
+bool Same(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
 }
 
-struct Centre {
+// Eight bytes at once, for the scans below; the first byte is the lowest.
+uint64_t Word(const char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, 8);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  return word;
+}
+
+// The high bit of every byte of the word that equals c; the lowest one
+// marked is always right, which is all the scans use.
+uint64_t BytesEqual(uint64_t word, char c) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+  return (x - kOnes) & ~x & kHighs;
+}
+
+// Where the field that starts at p ends: at the first blank or line feed,
+// or at the end of the extract.
+const char* FieldEnd(const char* p, const char* end) {
+  for (; end - p >= 8; p += 8) {
+    const uint64_t word = Word(p);
+    if (uint64_t stops = BytesEqual(word, ' ') | BytesEqual(word, '\t') | BytesEqual(word, '\n'))
+      return p + std::countr_zero(stops) / 8;
+  }
+  while (p < end && !IsBlank(*p) && *p != '\n') ++p;
+  return p;
+}
+
+const char* SkipBlanks(const char* p, const char* end) {
+  while (p < end && IsBlank(*p)) ++p;
+  return p;
+}
+
+bool SameBytes(const char* a, const char* b, size_t n) {
+  if (n < 8) return std::memcmp(a, b, n) == 0;
+  for (size_t i = 0; i + 8 < n; i += 8)
+    if (Word(a + i) != Word(b + i)) return false;
+  return Word(a + n - 8) == Word(b + n - 8);
+}
+
+struct Circle {
+  std::string_view x, y, radius;
+};
+
+// The circles of an extract's lt9 stretches, one after the other, read where
+// they stand in its bytes. A line is a circle when it begins with "ci" and
+// has three more fields, separated by blanks; one CR before its line feed is
+// no part of it. A circle whose line begins as the last circle's did, up to
+// and with the blank after its y, has the same centre: only its radius is
+// read.
+class CircleReader {
+ public:
+  explicit CircleReader(std::string_view extract)
+      : begin_(extract.data()), end_(extract.data() + extract.size()), next_(begin_) {}
+
+  // The next circle; false at the end of the extract. sameCentre tells that
+  // the circle before had this one's centre.
+  bool Next(Circle& circle, bool& sameCentre) {
+    while (next_ < end_) {
+      const char* line = next_;
+      if (!lineType9_ || end_ - line < 2 || line[0] != 'c' || line[1] != 'i') {
+        SkipLine(line);
+        continue;
+      }
+      sameCentre = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, lastLine_, prefix_);
+      const char* radius;
+      if (sameCentre) {
+        circle.x = last_.x;
+        circle.y = last_.y;
+        radius = SkipBlanks(line + prefix_, end_);
+      } else {
+        const char* x = SkipBlanks(FieldEnd(line, end_), end_);
+        const char* xEnd = FieldEnd(x, end_);
+        const char* y = SkipBlanks(xEnd, end_);
+        const char* yEnd = FieldEnd(y, end_);
+        circle.x = std::string_view(x, xEnd - x);
+        circle.y = std::string_view(y, yEnd - y);
+        radius = SkipBlanks(yEnd, end_);
+      }
+      const char* radiusEnd = FieldEnd(radius, end_);
+      if (radiusEnd == end_ || *radiusEnd == '\n') {
+        next_ = radiusEnd == end_ ? end_ : radiusEnd + 1;
+        if (radiusEnd > radius && radiusEnd[-1] == '\r') --radiusEnd;
+      } else {
+        const void* lf = std::memchr(radiusEnd, '\n', end_ - radiusEnd);
+        next_ = lf ? static_cast<const char*>(lf) + 1 : end_;
+      }
+      circle.radius = std::string_view(radius, radiusEnd - radius);
+      if (circle.x.empty() || circle.y.empty() || circle.radius.empty()) continue;
+      if (!sameCentre) {
+        last_ = circle;
+        lastLine_ = line;
+        prefix_ = circle.y.data() + circle.y.size() + 1 - line;
+      }
+      line_ = line;
+      return true;
+    }
+    return false;
+  }
+
+  // Where the line of the last circle starts, and how far the reading came.
+  const char* line() const { return line_; }
+  size_t done() const { return next_ - begin_; }
+
+  // The circle of a line the reader has given before.
+  static Circle At(const char* line, const char* end) {
+    CircleReader reader(std::string_view(line, end - line));
+    reader.lineType9_ = true;
+    Circle circle;
+    bool sameCentre;
+    reader.Next(circle, sameCentre);
+    return circle;
+  }
+
+ private:
+  // A line that is no circle; "lt" lines of three characters or more switch
+  // the stretches.
+  void SkipLine(const char* line) {
+    const void* lf = std::memchr(line, '\n', end_ - line);
+    const char* stop = lf ? static_cast<const char*>(lf) : end_;
+    next_ = lf ? stop + 1 : end_;
+    if (stop > line && stop[-1] == '\r') --stop;
+    if (stop - line >= 3 && line[0] == 'l' && line[1] == 't') lineType9_ = line[2] == '9';
+  }
+
+  const char* begin_;
+  const char* end_;
+  const char* next_;
+  const char* line_ = nullptr;
+  bool lineType9_ = false;
+  Circle last_;                  // the last circle read in full
+  const char* lastLine_ = nullptr;  // where its line starts
+  size_t prefix_ = 0;            // its line up to its radius, with one blank after its y
+};
+
+// The circles of one centre that holds a head circle: how many there are,
+// which heads were among them, and the positions they filled.
+struct Group {
   std::string_view x, y;
-  bool operator==(const Centre&) const = default;
-};
-struct CentreHash {
-  size_t operator()(const Centre& c) const {
-    size_t h = std::hash<std::string_view>{}(c.x);
-    return h ^ (std::hash<std::string_view>{}(c.y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
-  }
+  uint32_t circles = 0;
+  uint8_t heads = kNoHead;
+  Marker marker;
 };
 
-// The circles at the centres that carry a head circle, grouped by centre in
-// one pass over the extract.
-struct Groups {
-  std::vector<uint32_t> first;                 // group g holds members[first[g] .. first[g + 1])
-  std::vector<uint32_t> members;                  // circle indices
-  std::vector<uint32_t> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
+// The one hash table of centres: open addressing over the groups, each slot
+// holding a group's number + 1 (0: empty) and the top of its hash.
+class Centres {
+ public:
+  // Room for the centres an extract of this size may hold, so that the
+  // table seldom grows: a marker takes 200 bytes or more.
+  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 64)), 0) {}
 
-  explicit Groups(const MarkerExtract& extract) : extract(extract) {
-    std::unordered_map<Centre, uint32_t, CentreHash> groupOf;
-    std::vector<uint8_t> kinds;  // bit 1 fitting head seen, bit 2 pipe head seen
-    for (size_t i = 0; i < extract.size(); ++i) {
-      Circle c = extract[i];
-      uint8_t kind = c.radius == kFittingHead ? 1 : c.radius == kPipeHead ? 2 : 0;
-      if (!kind) continue;
-      auto [it, added] = groupOf.try_emplace(Centre{c.x, c.y}, static_cast<uint32_t>(kinds.size()));
-      if (added) kinds.push_back(0);
-      if (kinds[it->second] & kind) continue;
-      kinds[it->second] |= kind;
-      (kind == 1 ? fittingOrder : pipeOrder).push_back(it->second);
-    }
-    if (groupOf.empty()) return;
-
-    std::vector<int32_t> groupOfCircle(extract.size(), -1);
-    std::vector<uint32_t> counts(kinds.size(), 0);
-    for (size_t i = 0; i < extract.size(); ++i) {
-      Circle c = extract[i];
-      auto it = groupOf.find(Centre{c.x, c.y});
-      if (it == groupOf.end()) continue;
-      groupOfCircle[i] = static_cast<int32_t>(it->second);
-      ++counts[it->second];
-    }
-    first.assign(kinds.size() + 1, 0);
-    for (size_t g = 0; g < kinds.size(); ++g) first[g + 1] = first[g] + counts[g];
-    members.resize(first.back());
-    std::vector<uint32_t> filled(first.begin(), first.end() - 1);
-    for (size_t i = 0; i < groupOfCircle.size(); ++i)
-      if (groupOfCircle[i] >= 0) members[filled[groupOfCircle[i]]++] = static_cast<uint32_t>(i);
+  static uint64_t Hash(std::string_view x, std::string_view y) {
+    uint64_t h = std::hash<std::string_view>{}(x);
+    return h ^ (std::hash<std::string_view>{}(y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
   }
 
-  std::vector<Marker> Decode(const std::vector<uint32_t>& order, size_t circlesPerMarker, Progress& progress) const {
-    progress.Phase("情報分析中････。", order.size());
-    std::vector<Marker> markers;
-    std::vector<std::string_view> group;
-    for (size_t k = 0; k < order.size(); ++k) {
-      if ((k & 0xfff) == 0) progress.Step(k);
-      uint32_t g = order[k];
-      if (first[g + 1] - first[g] != circlesPerMarker) continue;
-      group.clear();
-      for (uint32_t k = first[g]; k < first[g + 1]; ++k) group.push_back(extract[members[k]].radius);
-      markers.push_back(DecodeMarker(group));
+  // The group of the centre, or nullptr; where to add it when there is none.
+  Group* Find(std::string_view x, std::string_view y, uint64_t hash) {
+    const uint64_t tag = hash >> 32 << 32;
+    for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+      const uint64_t slot = slots_[i];
+      if (slot == 0) return nullptr;
+      if ((slot & ~0xffffffffULL) != tag) continue;
+      Group& group = groups_[static_cast<uint32_t>(slot) - 1];
+      if (group.x == x && group.y == y) return &group;
     }
-    progress.Step(order.size());
-    return markers;
   }
 
-  const MarkerExtract& extract;
+  Group& Add(std::string_view x, std::string_view y, uint64_t hash) {
+    if ((groups_.size() + 1) * 2 > slots_.size()) Grow();
+    Place(hash, static_cast<uint32_t>(groups_.size()));
+    return groups_.emplace_back(Group{x, y, 0, kNoHead, Marker{}});
+  }
+
+
+ private:
+  void Place(uint64_t hash, uint32_t number) {
+    size_t i = hash & (slots_.size() - 1);
+    while (slots_[i] != 0) i = (i + 1) & (slots_.size() - 1);
+    slots_[i] = (hash >> 32 << 32) | (number + 1);
+  }
+
+  void Grow() {
+    slots_.assign(slots_.size() * 2, 0);
+    for (uint32_t number = 0; number < groups_.size(); ++number)
+      Place(Hash(groups_[number].x, groups_[number].y), number);
+  }
+
+  std::vector<uint64_t> slots_;
+  std::deque<Group> groups_;  // grows without moving what it holds
 };
 
 }  // namespace
@@ -114,18 +237,6 @@ std::vector<std::string> TakeoffBatchLines() {
   };
 }
 
-Marker DecodeMarker(const std::vector<std::string_view>& radii) {
-  Marker marker;
-  for (std::string_view radius : radii) {
-    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') continue;
-    Position& position = marker[radius[2] - '0'];
-    std::copy_n(radius.begin() + 3, 3, position.digits.begin());
-    position.read = true;
-    position.value = ui::ToInt(radius.substr(3, 3));
-  }
-  return marker;
-}
-
 std::string ReadExtractBytes(const ui::Drive& drive) {
   std::filesystem::path file = drive.Locate(settings::HaikanFile("Toridasi.txt"));
   std::error_code ec;
@@ -137,48 +248,79 @@ std::string ReadExtractBytes(const ui::Drive& drive) {
   return bytes;
 }
 
-// Only the numbers of the circles matter, and they are ASCII in any code
-// page, so the extract is read as bytes without converting it.
-MarkerExtract::MarkerExtract(std::string bytes, Progress& progress) : bytes_(std::move(bytes)) {
-  progress.Phase("情報取り込み中･････。", bytes_.size());
-  const std::string_view text = bytes_;
-  circles_.reserve(std::count(text.begin(), text.end(), '\n') + 1);
-  constexpr size_t kLongest = std::numeric_limits<uint16_t>::max();
-  bool lineType9 = false;
-  size_t lines = 0;
-  for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if ((++lines & 0xfff) == 0) progress.Step(start);
-    if (line.size() < 3) continue;
-    if (line.starts_with("lt")) {
-      lineType9 = line[2] == '9';
-    } else if (lineType9 && line.starts_with("ci")) {
-      std::string_view f[4];
-      // Fields beyond 64 KB are no numbers anybody wrote.
-      if (SplitFields(line, f, 4) < 4 || f[3].end() - f[1].begin() > static_cast<ptrdiff_t>(kLongest)) continue;
-      circles_.push_back(Packed{static_cast<uint64_t>(f[1].data() - text.data()), static_cast<uint16_t>(f[1].size()),
-                                static_cast<uint16_t>(f[2].data() - f[1].end()), static_cast<uint16_t>(f[2].size()),
-                                static_cast<uint16_t>(f[3].data() - f[2].end()), static_cast<uint16_t>(f[3].size())});
+int DecodeRadius(std::string_view radius, Marker& marker) {
+  if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return 0;
+  const int n = radius[2] - '0';
+  Position& position = marker[n];
+  std::copy_n(radius.begin() + 3, 3, position.digits.begin());
+  position.read = true;
+  const bool digits = std::all_of(radius.begin() + 3, radius.begin() + 6, [](char c) { return c >= '0' && c <= '9'; });
+  position.value = digits ? (radius[3] - '0') * 100 + (radius[4] - '0') * 10 + (radius[5] - '0')
+                          : ui::ToInt(radius.substr(3, 3));
+  return n;
+}
+
+// One pass over the bytes. Only the numbers of the circles matter, and they
+// are ASCII in any code page, so the extract is read as it is, without
+// converting it; the texts of the centres stay where they are in it. A
+// circle whose centre has a group by then joins it at once; the rest are
+// remembered by their line and looked at again when every head is known.
+Markers FindMarkers(std::string_view extract, Progress& progress) {
+  progress.Phase("情報取り込み中･････。", extract.size());
+  const char* const end = extract.data() + extract.size();
+  Centres centres(extract.size());
+  std::vector<const Group*> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
+  std::vector<const char*> waiting;                   // circles seen before any head of their centre
+
+  CircleReader reader(extract);
+  Circle circle;
+  bool sameCentre = false;
+  Group* group = nullptr;  // of the last circle
+  for (size_t circles = 1; reader.Next(circle, sameCentre); ++circles) {
+    if ((circles & 0xfff) == 0) progress.Step(reader.done());
+    const Head head = Same(circle.radius, kFittingHead) ? kFittingMark
+                      : Same(circle.radius, kPipeHead)  ? kPipeMark
+                                                        : kNoHead;
+    // The circles of a marker mostly follow one another: the last centre
+    // spares the look-up.
+    if (!sameCentre || !group) {
+      const uint64_t hash = Centres::Hash(circle.x, circle.y);
+      group = centres.Find(circle.x, circle.y, hash);
+      if (!group && head == kNoHead) {
+        waiting.push_back(reader.line());
+        continue;
+      }
+      if (!group) group = &centres.Add(circle.x, circle.y, hash);
     }
+    if (head != kNoHead && !(group->heads & head)) {
+      group->heads |= head;
+      (head == kFittingMark ? fittingOrder : pipeOrder).push_back(group);
+    }
+    ++group->circles;
+    DecodeRadius(circle.radius, group->marker);
   }
-  progress.Step(text.size());
-}
 
-Circle MarkerExtract::operator[](size_t i) const {
-  const Packed& p = circles_[i];
-  const char* x = bytes_.data() + p.x;
-  const char* y = x + p.xSize + p.yGap;
-  const char* radius = y + p.ySize + p.radiusGap;
-  return Circle{{x, p.xSize}, {y, p.ySize}, {radius, p.radiusSize}};
-}
+  // The waiting circles come before every circle of their group, so the
+  // latest of them fills only what the group's own circles left empty.
+  for (auto it = waiting.rbegin(); it != waiting.rend(); ++it) {
+    const Circle circle = CircleReader::At(*it, end);
+    Group* group = centres.Find(circle.x, circle.y, Centres::Hash(circle.x, circle.y));
+    if (!group) continue;
+    ++group->circles;
+    Marker read;
+    if (int n = DecodeRadius(circle.radius, read); n && !group->marker[n].read) group->marker[n] = read[n];
+  }
+  progress.Step(extract.size());
 
-Markers FindMarkers(const MarkerExtract& extract, Progress& progress) {
-  Groups groups(extract);
-  return {groups.Decode(groups.fittingOrder, 9, progress), groups.Decode(groups.pipeOrder, 10, progress)};
+  Markers markers;
+  auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
+    out.reserve(std::count_if(order.begin(), order.end(), [&](const Group* g) { return g->circles == circles; }));
+    for (const Group* group : order)
+      if (group->circles == circles) out.push_back(group->marker);
+  };
+  collect(fittingOrder, 9, markers.fittings);
+  collect(pipeOrder, 10, markers.pipes);
+  return markers;
 }
 
 }  // namespace takeoff

@@ -107,15 +107,14 @@ void ResultsDialog::StartTally() {
   if (merge && !tally_.fittings.empty() && !tally_.pipes.empty() &&
       Message("現在の集計結果に加算されます。よろしいですか？", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return;
-  std::string bytes = ReadExtractBytes(drive());
-  // Without its names a tally would be wrong, so a list that was missing on
-  // opening is asked for again.
-  if (!lists_) lists_ = ReadNameLists(drive());
-  DialogProgress progress(form());
-  MarkerExtract extract(std::move(bytes), progress);
-  Tally tally = tally_;
-  TallyExtract(extract, *lists_, merge, tally, progress);
-  tally_ = std::move(tally);
+  {
+    const std::string extract = ReadExtractBytes(drive());
+    // Without its names a tally would be wrong, so a list that was missing
+    // on opening is asked for again.
+    if (!lists_) lists_ = ReadNameLists(drive());
+    DialogProgress progress(form());
+    TallyExtract(extract, *lists_, merge, tally_, progress);
+  }
   ShowResults("集計終了しました。");
 }
 

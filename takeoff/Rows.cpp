@@ -91,27 +91,40 @@ void SortRows(std::vector<ResultRow>& rows, KeyFields (*fieldsOf)(std::string_vi
   }
   std::array<std::vector<uint32_t>, 4> ranks;
   for (size_t f = 0; f < 4; ++f) ranks[f] = fields[f].Ranks();
-  std::vector<std::array<uint32_t, 4>> sortKeys(rows.size());
-  for (size_t i = 0; i < rows.size(); ++i)
-    for (size_t f = 0; f < 4; ++f) sortKeys[i][f] = ranks[f][ids[i][f]];
-  std::vector<size_t> order(rows.size());
-  std::iota(order.begin(), order.end(), 0);
+  // The four ranks in one number where each takes 16 bits, as they do but
+  // for thousands of names or sizes; else they are compared one by one.
+  const bool packed = std::all_of(ranks.begin(), ranks.end(), [](auto& r) { return r.size() <= 0x10000; });
+  struct Place {
+    uint64_t packed;
+    std::array<uint32_t, 4> ranks;
+    uint32_t row;
+  };
+  std::vector<Place> order(rows.size());
+  for (uint32_t i = 0; i < rows.size(); ++i) {
+    Place& place = order[i];
+    place.row = i;
+    for (size_t f = 0; f < 4; ++f) place.ranks[f] = ranks[f][ids[i][f]];
+    place.packed = packed ? uint64_t{place.ranks[0]} << 48 | uint64_t{place.ranks[1]} << 32 |
+                                uint64_t{place.ranks[2]} << 16 | place.ranks[3]
+                          : 0;
+  }
   // Keys alike in all four fields differ beyond them (odd keys of edited files).
-  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return sortKeys[a] != sortKeys[b] ? sortKeys[a] < sortKeys[b] : rows[a].key < rows[b].key;
+  std::sort(order.begin(), order.end(), [&](const Place& a, const Place& b) {
+    if (a.packed != b.packed) return a.packed < b.packed;
+    return a.ranks != b.ranks ? a.ranks < b.ranks : rows[a.row].key < rows[b.row].key;
   });
   std::vector<ResultRow> sorted;
   sorted.reserve(rows.size());
-  for (size_t i : order) sorted.push_back(std::move(rows[i]));
+  for (const Place& place : order) sorted.push_back(std::move(rows[place.row]));
   rows = std::move(sorted);
 }
 
 // Metres of a pipe entry: length code × 0.01, over the cosine of the slope.
 double PipeMetres(std::string_view entry) {
   size_t bar = entry.find('|');
-  std::string after = bar == std::string_view::npos ? "" : std::string(entry.substr(bar + 1));
-  double metres = ui::ToInt(ui::GetListField(after, 1, ':')) * 0.01;
-  int angle = ui::ToInt(ui::GetListField(after, 2, ':'));
+  std::string_view after = bar == std::string_view::npos ? std::string_view() : entry.substr(bar + 1);
+  double metres = ui::ToInt(ui::ListField(after, 1, ':')) * 0.01;
+  int angle = ui::ToInt(ui::ListField(after, 2, ':'));
   if (angle != 0) metres /= std::cos(angle * 3.1415926535 / 180);
   return metres;
 }
@@ -121,6 +134,7 @@ template <class Amount, class Format>
 std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount amountOf, Format format,
                                  KeyFields (*fieldsOf)(std::string_view)) {
   std::unordered_map<std::string_view, size_t> rowOf;
+  rowOf.reserve(entries.size());
   std::vector<std::string_view> keys;
   std::vector<decltype(amountOf(std::string_view()))> totals;
   for (const std::string& entry : entries) {

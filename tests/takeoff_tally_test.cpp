@@ -18,9 +18,8 @@ class Tally : public ::testing::Test {
   }
   takeoff::Tally Of(const Lines& extract) {
     test::WriteExtract(t, extract);
-    takeoff::MarkerExtract markers(takeoff::ReadExtractBytes(t.drive()), none);
     takeoff::Tally tally;
-    takeoff::TallyExtract(markers, lists, false, tally, none);
+    takeoff::TallyExtract(takeoff::ReadExtractBytes(t.drive()), lists, false, tally, none);
     return tally;
   }
   std::vector<std::string> RowTexts(const std::vector<takeoff::ResultRow>& rows) {
