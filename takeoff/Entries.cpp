@@ -90,10 +90,11 @@ void AddDerivedPipes(Tally& tally, size_t first) {
     if (auto derived = DerivedPipeEntry(tally.fittings[i])) tally.pipes.push_back(std::move(*derived));
 }
 
-void TallyExtract(std::string_view extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress) {
+void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress) {
   Tally added;
   {
     const Markers markers = FindMarkers(extract, progress);
+    extract = std::string();
     progress.Phase("情報分析中････。", markers.fittings.size());
     added.fittings.reserve(markers.fittings.size());
     for (size_t k = 0; k < markers.fittings.size(); ++k) {

@@ -37,7 +37,8 @@ bool IsDerived(std::string_view pipeEntry);
 void AddDerivedPipes(Tally& tally, size_t first);
 
 // "集計開始" on the bytes of an extract: replaces the entries, or adds to
-// them when merging. The entries are left as they were when it fails.
-void TallyExtract(std::string_view extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress);
+// them when merging. The entries are left as they were when it fails. The
+// bytes are let go once the markers are read, before the entries are formed.
+void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress);
 
 }  // namespace takeoff

@@ -162,13 +162,49 @@ class CircleReader {
   size_t prefix_ = 0;            // its line up to its radius, with one blank after its y
 };
 
+// The code digits of positions 1..8 as the circles of a centre gave them.
+struct Codes {
+  std::array<std::array<char, 3>, 9> digits;
+  uint16_t read = 0;  // bit n: position n was given
+
+  // Fills the position a radius names when it reads "0.", the position
+  // digit N (1..8), three code digits and N again; a later radius of the
+  // same position replaces an earlier one.
+  void Add(std::string_view radius) {
+    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return;
+    const int n = radius[2] - '0';
+    std::copy_n(radius.begin() + 3, 3, digits[n].begin());
+    read |= 1u << n;
+  }
+
+  // The positions that later circles gave replace these.
+  void Take(const Codes& later) {
+    for (int n = 1; n <= 8; ++n)
+      if (later.read & (1u << n)) digits[n] = later.digits[n];
+    read |= later.read;
+  }
+
+  Marker Decoded() const {
+    Marker marker;
+    for (int n = 1; n <= 8; ++n) {
+      if (!(read & (1u << n))) continue;
+      const auto& d = digits[n];
+      const bool plain = std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+      marker[n] = Position{plain ? (d[0] - '0') * 100 + (d[1] - '0') * 10 + (d[2] - '0')
+                                 : ui::ToInt(std::string_view(d.data(), 3)),
+                           d, true};
+    }
+    return marker;
+  }
+};
+
 // The circles of one centre that holds a head circle: how many there are,
 // which heads were among them, and the positions they filled.
 struct Group {
   std::string_view x, y;
   uint32_t circles = 0;
   uint8_t heads = kNoHead;
-  Marker marker;
+  Codes codes;
 };
 
 // The one hash table of centres: open addressing over the groups, each slot
@@ -176,8 +212,8 @@ struct Group {
 class Centres {
  public:
   // Room for the centres an extract of this size may hold, so that the
-  // table seldom grows: a marker takes 200 bytes or more.
-  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 64)), 0) {}
+  // table seldom grows: a marker takes some 250 bytes of it.
+  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {}
 
   static uint64_t Hash(std::string_view x, std::string_view y) {
     uint64_t h = std::hash<std::string_view>{}(x);
@@ -196,10 +232,13 @@ class Centres {
     }
   }
 
+  // Fetches the slot where a look-up starts, so that it is at hand later.
+  void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
+
   Group& Add(std::string_view x, std::string_view y, uint64_t hash) {
     if ((groups_.size() + 1) * 2 > slots_.size()) Grow();
     Place(hash, static_cast<uint32_t>(groups_.size()));
-    return groups_.emplace_back(Group{x, y, 0, kNoHead, Marker{}});
+    return groups_.emplace_back(Group{x, y, 0, kNoHead, Codes{}});
   }
 
 
@@ -218,6 +257,28 @@ class Centres {
 
   std::vector<uint64_t> slots_;
   std::deque<Group> groups_;  // grows without moving what it holds
+};
+
+// The circles that follow one another at one centre. They are gathered
+// apart and join the centre's group when the run ends, by which time the
+// slot of its look-up, fetched when the run began, is at hand.
+struct Run {
+  std::string_view x, y;
+  uint64_t hash = 0;
+  uint32_t circles = 0;
+  uint8_t heads = kNoHead;
+  Codes codes;
+  std::vector<const char*> lines;  // while no head has come
+
+  void Start(const Circle& circle) {
+    x = circle.x;
+    y = circle.y;
+    hash = Centres::Hash(x, y);
+    circles = 0;
+    heads = kNoHead;
+    codes = Codes{};
+    lines.clear();
+  }
 };
 
 }  // namespace
@@ -248,23 +309,12 @@ std::string ReadExtractBytes(const ui::Drive& drive) {
   return bytes;
 }
 
-int DecodeRadius(std::string_view radius, Marker& marker) {
-  if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return 0;
-  const int n = radius[2] - '0';
-  Position& position = marker[n];
-  std::copy_n(radius.begin() + 3, 3, position.digits.begin());
-  position.read = true;
-  const bool digits = std::all_of(radius.begin() + 3, radius.begin() + 6, [](char c) { return c >= '0' && c <= '9'; });
-  position.value = digits ? (radius[3] - '0') * 100 + (radius[4] - '0') * 10 + (radius[5] - '0')
-                          : ui::ToInt(radius.substr(3, 3));
-  return n;
-}
-
 // One pass over the bytes. Only the numbers of the circles matter, and they
 // are ASCII in any code page, so the extract is read as it is, without
-// converting it; the texts of the centres stay where they are in it. A
-// circle whose centre has a group by then joins it at once; the rest are
-// remembered by their line and looked at again when every head is known.
+// converting it; the texts of the centres stay where they are in it. A run
+// of circles whose centre has a group by then joins it at once; the circles
+// of the rest are remembered by their line and looked at again when every
+// head is known.
 Markers FindMarkers(std::string_view extract, Progress& progress) {
   progress.Phase("情報取り込み中･････。", extract.size());
   const char* const end = extract.data() + extract.size();
@@ -272,33 +322,39 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   std::vector<const Group*> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
   std::vector<const char*> waiting;                   // circles seen before any head of their centre
 
+  Run run;
+  auto endRun = [&] {
+    if (run.circles == 0) return;
+    Group* group = centres.Find(run.x, run.y, run.hash);
+    if (!group && run.heads == kNoHead) {
+      waiting.insert(waiting.end(), run.lines.begin(), run.lines.end());
+      return;
+    }
+    if (!group) group = &centres.Add(run.x, run.y, run.hash);
+    if (run.heads & ~group->heads & kFittingMark) fittingOrder.push_back(group);
+    if (run.heads & ~group->heads & kPipeMark) pipeOrder.push_back(group);
+    group->heads |= run.heads;
+    group->circles += run.circles;
+    group->codes.Take(run.codes);
+  };
+
   CircleReader reader(extract);
   Circle circle;
   bool sameCentre = false;
-  Group* group = nullptr;  // of the last circle
   for (size_t circles = 1; reader.Next(circle, sameCentre); ++circles) {
     if ((circles & 0xfff) == 0) progress.Step(reader.done());
-    const Head head = Same(circle.radius, kFittingHead) ? kFittingMark
-                      : Same(circle.radius, kPipeHead)  ? kPipeMark
-                                                        : kNoHead;
-    // The circles of a marker mostly follow one another: the last centre
-    // spares the look-up.
-    if (!sameCentre || !group) {
-      const uint64_t hash = Centres::Hash(circle.x, circle.y);
-      group = centres.Find(circle.x, circle.y, hash);
-      if (!group && head == kNoHead) {
-        waiting.push_back(reader.line());
-        continue;
-      }
-      if (!group) group = &centres.Add(circle.x, circle.y, hash);
+    if (!sameCentre) {
+      endRun();
+      run.Start(circle);
+      centres.Prefetch(run.hash);
     }
-    if (head != kNoHead && !(group->heads & head)) {
-      group->heads |= head;
-      (head == kFittingMark ? fittingOrder : pipeOrder).push_back(group);
-    }
-    ++group->circles;
-    DecodeRadius(circle.radius, group->marker);
+    ++run.circles;
+    if (Same(circle.radius, kFittingHead)) run.heads |= kFittingMark;
+    else if (Same(circle.radius, kPipeHead)) run.heads |= kPipeMark;
+    else if (run.heads == kNoHead) run.lines.push_back(reader.line());
+    run.codes.Add(circle.radius);
   }
+  endRun();
 
   // The waiting circles come before every circle of their group, so the
   // latest of them fills only what the group's own circles left empty.
@@ -307,8 +363,10 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
     Group* group = centres.Find(circle.x, circle.y, Centres::Hash(circle.x, circle.y));
     if (!group) continue;
     ++group->circles;
-    Marker read;
-    if (int n = DecodeRadius(circle.radius, read); n && !group->marker[n].read) group->marker[n] = read[n];
+    Codes earlier;
+    earlier.Add(circle.radius);
+    earlier.Take(group->codes);
+    group->codes = earlier;
   }
   progress.Step(extract.size());
 
@@ -316,7 +374,7 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
     out.reserve(std::count_if(order.begin(), order.end(), [&](const Group* g) { return g->circles == circles; }));
     for (const Group* group : order)
-      if (group->circles == circles) out.push_back(group->marker);
+      if (group->circles == circles) out.push_back(group->codes.Decoded());
   };
   collect(fittingOrder, 9, markers.fittings);
   collect(pipeOrder, 10, markers.pipes);

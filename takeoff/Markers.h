@@ -30,11 +30,6 @@ struct Position {
 // Positions 1..8 of a marker (index 0 is unused).
 using Marker = std::array<Position, 9>;
 
-// Fills the position that a radius text names when it reads "0.", the
-// position digit N (1..8), three code digits and N again; other texts fill
-// nothing. Returns the position filled, or 0.
-int DecodeRadius(std::string_view radius, Marker& marker);
-
 struct Markers {
   std::vector<Marker> fittings;  // nine circles headed by "0.91119"
   std::vector<Marker> pipes;     // ten circles headed by "0.92229"

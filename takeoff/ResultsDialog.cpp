@@ -107,21 +107,21 @@ void ResultsDialog::StartTally() {
   if (merge && !tally_.fittings.empty() && !tally_.pipes.empty() &&
       Message("現在の集計結果に加算されます。よろしいですか？", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return;
-  {
-    const std::string extract = ReadExtractBytes(drive());
-    // Without its names a tally would be wrong, so a list that was missing
-    // on opening is asked for again.
-    if (!lists_) lists_ = ReadNameLists(drive());
-    DialogProgress progress(form());
-    TallyExtract(extract, *lists_, merge, tally_, progress);
-  }
+  std::string extract = ReadExtractBytes(drive());
+  // Without its names a tally would be wrong, so a list that was missing on
+  // opening is asked for again.
+  if (!lists_) lists_ = ReadNameLists(drive());
+  DialogProgress progress(form());
+  TallyExtract(std::move(extract), *lists_, merge, tally_, progress);
   ShowResults("集計終了しました。");
 }
 
 void ResultsDialog::ShowResults(const std::string& message) {
-  form().SetText(kStatus, "情報書き込み中･････。");
-  ShowTables(std::make_shared<ResultTable>(Table::Fittings, FittingRows(tally_.fittings)),
-             std::make_shared<ResultTable>(Table::Pipes, PipeRows(tally_.pipes)));
+  DialogProgress progress(form());
+  std::vector<ResultRow> fittings = FittingRows(tally_.fittings, progress);
+  std::vector<ResultRow> pipes = PipeRows(tally_.pipes, progress);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings, std::move(fittings)),
+             std::make_shared<ResultTable>(Table::Pipes, std::move(pipes)));
   form().SetText(kStatus, "");
   form().SetProgress(kProgressBar, 0, 100);
   Message(message, "確認");

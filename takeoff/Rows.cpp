@@ -132,12 +132,15 @@ double PipeMetres(std::string_view entry) {
 // Sums what each entry adds to the row of its key.
 template <class Amount, class Format>
 std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount amountOf, Format format,
-                                 KeyFields (*fieldsOf)(std::string_view)) {
+                                 KeyFields (*fieldsOf)(std::string_view), Progress& progress) {
+  progress.Phase("情報書き込み中･････。", entries.size());
   std::unordered_map<std::string_view, size_t> rowOf;
   rowOf.reserve(entries.size());
   std::vector<std::string_view> keys;
   std::vector<decltype(amountOf(std::string_view()))> totals;
-  for (const std::string& entry : entries) {
+  for (size_t k = 0; k < entries.size(); ++k) {
+    if ((k & 0xfff) == 0) progress.Step(k);
+    const std::string& entry = entries[k];
     auto [it, added] = rowOf.try_emplace(KeyOf(entry), keys.size());
     if (added) {
       keys.push_back(it->first);
@@ -149,6 +152,7 @@ std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount
   rows.reserve(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) rows.push_back({std::string(keys[i]), format(totals[i])});
   SortRows(rows, fieldsOf);
+  progress.Step(entries.size());
   return rows;
 }
 
@@ -166,13 +170,15 @@ KeyFields PipeKeyFields(std::string_view key) {
           Before(AfterColons(key, 3), ':')};
 }
 
-std::vector<ResultRow> FittingRows(const std::vector<std::string>& entries) {
+std::vector<ResultRow> FittingRows(const std::vector<std::string>& entries, Progress& progress) {
   return Aggregate(
-      entries, [](std::string_view) { return 1LL; }, [](long long n) { return std::to_string(n); }, FittingKeyFields);
+      entries, [](std::string_view) { return 1LL; }, [](long long n) { return std::to_string(n); }, FittingKeyFields,
+      progress);
 }
 
-std::vector<ResultRow> PipeRows(const std::vector<std::string>& entries) {
-  return Aggregate(entries, PipeMetres, [](double metres) { return ui::FormatFixed(metres); }, PipeKeyFields);
+std::vector<ResultRow> PipeRows(const std::vector<std::string>& entries, Progress& progress) {
+  return Aggregate(
+      entries, PipeMetres, [](double metres) { return ui::FormatFixed(metres); }, PipeKeyFields, progress);
 }
 
 }  // namespace takeoff

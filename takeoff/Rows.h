@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "takeoff/Progress.h"
+
 namespace takeoff {
 
 struct ResultRow {
@@ -26,7 +28,18 @@ struct KeyFields {
 KeyFields FittingKeyFields(std::string_view key);  // classification:family:name~size
 KeyFields PipeKeyFields(std::string_view key);     // classification:pipe name:pipe kind:size
 
-std::vector<ResultRow> FittingRows(const std::vector<std::string>& fittingEntries);
-std::vector<ResultRow> PipeRows(const std::vector<std::string>& pipeEntries);
+// The rows of the entries, each in a phase "情報書き込み中･････。" that runs
+// over the entries.
+std::vector<ResultRow> FittingRows(const std::vector<std::string>& fittingEntries, Progress& progress);
+std::vector<ResultRow> PipeRows(const std::vector<std::string>& pipeEntries, Progress& progress);
+
+inline std::vector<ResultRow> FittingRows(const std::vector<std::string>& fittingEntries) {
+  NoProgress none;
+  return FittingRows(fittingEntries, none);
+}
+inline std::vector<ResultRow> PipeRows(const std::vector<std::string>& pipeEntries) {
+  NoProgress none;
+  return PipeRows(pipeEntries, none);
+}
 
 }  // namespace takeoff

@@ -87,7 +87,8 @@ TEST_F(ResultsTest, TallyFillsBothTablesThroughItsPhases) {
   StatusWatch watch(r.dialog.form());
   r.user.Click("集計開始");
   EXPECT_EQ(watch.statuses,
-            (Lines{"情報取り込み中･････。", "情報分析中････。", "情報分析中････。", "情報書き込み中･････。", ""}));
+            (Lines{"情報取り込み中･････。", "情報分析中････。", "情報分析中････。", "情報書き込み中･････。",
+                   "情報書き込み中･････。", ""}));
   EXPECT_EQ(watch.furthest, 100);
   EXPECT_EQ(r.dialog.form().State(kProgressBar).progress, 0);
   EXPECT_EQ(t.MessageTexts(), Lines{"集計終了しました。"});
