@@ -11,18 +11,26 @@ using namespace takeoff;
 
 namespace {
 
-// Remembers every text of the status label and how far the bar went.
+// Remembers every text of the status label, how far the bar went, and how
+// often it moved under each text.
 struct StatusWatch : ui::FormView {
   explicit StatusWatch(ui::Form& form) : form(form) { form.SetView(this); }
   ~StatusWatch() override { form.SetView(nullptr); }
   void ControlChanged(int id, ui::Aspect aspect) override {
-    if (id == kStatus && aspect == ui::Aspect::Text) statuses.push_back(form.Text(kStatus));
-    if (id == kProgressBar && aspect == ui::Aspect::Progress) furthest = std::max(furthest, form.State(id).progress);
+    if (id == kStatus && aspect == ui::Aspect::Text) {
+      statuses.push_back(form.Text(kStatus));
+      moves.push_back(0);
+    }
+    if (id == kProgressBar && aspect == ui::Aspect::Progress) {
+      furthest = std::max(furthest, form.State(id).progress);
+      if (!moves.empty()) ++moves.back();
+    }
   }
   void RepaintRequested() override {}
   void Ended(int) override {}
   ui::Form& form;
   Lines statuses;
+  std::vector<int> moves;  // per status text
   int furthest = 0;
 };
 
@@ -99,6 +107,20 @@ TEST_F(ResultsTest, TallyFillsBothTablesThroughItsPhases) {
   EXPECT_EQ(r.Cell(kPipeTable, 0, 5), "総m");
   EXPECT_EQ(r.Row(kPipeTable, 1), (Lines{"1", "給水", "ＴＳ継手", "VP", "50", "0.15"}));
   EXPECT_EQ(r.Row(kPipeTable, 2), (Lines{"2", "", "塩ビ管", "SGP白", "50", "2.50"}));
+}
+
+// A large drawing keeps the bar moving in every phase, so that the window
+// shows the work going on.
+TEST(Results, TheBarMovesInEveryPhaseOfALargeTally) {
+  test::TestDrive t;
+  test::WriteNameLists(t);
+  test::WriteExtract(t, bench::RandomExtract(10000, 10000, 3));
+  Results r(t);
+  StatusWatch watch(r.dialog.form());
+  r.user.Click("集計開始");
+  ASSERT_EQ(watch.statuses.size(), 6u);
+  EXPECT_GE(watch.moves[0], 20);  // reading, 5 MB
+  for (size_t phase = 1; phase < 5; ++phase) EXPECT_GE(watch.moves[phase], 2) << watch.statuses[phase];
 }
 
 TEST_F(ResultsTest, ATallyReplacesTheLastOneUnlessMerged) {
