@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/CommandPanel.h"
+#include "app/Programs.h"
 #include "app/Startup.h"
 #include "ui/headless/PlayScript.h"
 #include "ui/qt/QtApplication.h"
@@ -31,12 +32,20 @@ int main(int argc, char** argv) {
     return options.error.empty() ? 0 : 2;
   }
   ui::Drive drive(app::ChooseDriveRoot(options.drive));
+  const std::filesystem::path shipped = app::ShippedData();
   try {
-    if (app::InstallIfNeeded(drive, app::ShippedData()))
+    if (app::InstallIfNeeded(drive, shipped))
       std::cerr << "Tavrin: " << drive.root().string() << " に初期データをインストールしました。\n";
   } catch (const std::exception& error) {
     std::cerr << "Tavrin: " << error.what() << "\n";
     return 1;
+  }
+  // The panel still serves without them; its status line says what is missing.
+  try {
+    if (app::UpdatePrograms(drive, app::ShippedPrograms(shipped)) > 0)
+      std::cerr << "Tavrin: \\Tavrin\\exe\\ の作図用プログラムを更新しました。\n";
+  } catch (const std::exception& error) {
+    std::cerr << "Tavrin: " << error.what() << "\n";
   }
 
   if (options.play) {

@@ -28,10 +28,10 @@ std::optional<std::vector<double>> SplitTrunk(const std::string& ratio, size_t c
   std::vector<double> widths;
   double rest = trunk;
   for (size_t i = 0; i + 1 < channels; ++i) {
-    widths.push_back(std::trunc(trunk * parts[i] / sum * 0.2) * 5);
+    widths.push_back(ui::Whole(trunk * parts[i] / sum * 0.2) * 5);
     rest -= widths.back();
   }
-  widths.push_back(std::trunc(rest));
+  widths.push_back(ui::Whole(rest));
   return widths;
 }
 

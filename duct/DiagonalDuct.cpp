@@ -6,6 +6,7 @@
 #include "duct/VerticalOffset.h"
 #include "figure/Preview.h"
 #include "figure/RotationButtons.h"
+#include "ui/Text.h"
 
 namespace duct {
 namespace {
@@ -106,7 +107,7 @@ std::vector<SettingLine> Settings() {
 // A length cut to a whole number and rounded to ten by its units digit
 // (907 -> 910, 904 -> 900).
 double RoundToTen(double length) {
-  const double whole = std::trunc(length);
+  const double whole = ui::Whole(length);
   const double units = std::fmod(whole, 10);
   return units >= 5 ? whole - units + 10 : whole - units;
 }

@@ -93,7 +93,7 @@ void FittingDialog::OnNotify(int id, ui::Notify what) {
         return form().SetText(c.angle, std::to_string(figure::kRotationAngles[i]));
       }
     }
-    if (id == c.mirror) return Rebuild();
+    if (id == c.mirror) return MirrorClicked();
     if (id == c.currentLayer) return SetStatus(kStatusSet);
     if (id == c.update) return Update();
     if (id == c.place) return Place();
@@ -126,17 +126,23 @@ void FittingDialog::Rebuild() {
 
 void FittingDialog::Place() {
   Rebuild();
-  if (!CheckBeforePlacing()) return;
-  if (!figure_.finite()) {
-    Message(figure::InvalidFigure().what(), "入力確認");
-    return;
-  }
-  WriteDrawing();
+  if (!CheckBeforePlacing() || !WriteDrawing()) return;
   SaveSettings();
   SetStatus(kStatusPlaced);
 }
 
-void FittingDialog::WriteDrawing() { figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer)); }
+bool FittingDialog::WriteDrawing() {
+  if (!figure_.finite()) {
+    Message(figure::InvalidFigure().what(), "入力確認");
+    return false;
+  }
+  if (!figure_.drawsSomething()) {
+    Message("作図する図形がありません。形状と寸法を確認してください。", "入力確認");
+    return false;
+  }
+  figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer));
+  return true;
+}
 
 void FittingDialog::SaveSettings() {
   std::vector<std::string> lines = SettingsLines();

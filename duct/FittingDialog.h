@@ -86,20 +86,24 @@ class FittingDialog : public ui::DialogHandler {
   virtual void Update() { Rebuild(); }
   // The angle box changed: θ from its text (when not empty), rebuild.
   virtual void AngleChanged();
+  // "左右反転" clicked: rebuild.
+  virtual void MirrorClicked() { Rebuild(); }
   // The drawing name's prefix for commands that leave one.
   virtual std::optional<std::string> DrawNamePrefix() const { return std::nullopt; }
   // Before the placement writes anything: false refuses it (after a message).
   virtual bool CheckBeforePlacing() { return true; }
   // What the placement writes: first what the placing program reads
-  // (DrawData.txt), then the settings file and the drawing name.
-  virtual void WriteDrawing();
+  // (DrawData.txt), then the settings file and the drawing name. A figure
+  // that is not finite or draws nothing is refused with a message, the old
+  // drawing data kept and nothing else written (false).
+  virtual bool WriteDrawing();
   virtual void SaveSettings();
 
   // Clears the figure, builds it with the current placement and redraws.
   void Rebuild();
   // Rebuilds, writes DrawData.txt, the settings file and the drawing name,
-  // and shows "<<配置できます>>". Nothing is written for a figure that is
-  // not finite.
+  // and shows "<<配置できます>>"; nothing when the checks or the drawing
+  // data refuse.
   void Place();
 
   void SetStatus(const std::string& text);

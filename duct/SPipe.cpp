@@ -100,8 +100,7 @@ std::optional<double> SPipe::ShortestLength() const {
   const double reach = 2 * Value(kRadius) + Value(kWidth), rest = reach - Value(kOffset);
   const double square = reach * reach - rest * rest;
   if (!std::isfinite(square) || square < 0) return std::nullopt;
-  const double between = std::trunc(ui::ToReal(ui::FormatFixed(std::sqrt(square))));
-  return std::trunc(Value(kEndLength) + Value(kStartLength) + between);
+  return ui::Whole(Value(kEndLength) + Value(kStartLength) + ui::Whole(std::sqrt(square)));
 }
 
 // The bends cannot meet when the offset is negative or exceeds twice their

@@ -201,7 +201,10 @@ void CatalogueDialog::SetUpFamily() {
     form().ClearItems(kPipeKindBox);
     form().SetText(kPipeKindBox, kRoundDuct);
   } else {
+    // The kinds are numbered per list: a kind chosen in another family's
+    // list would be counted as another pipe, so the choice starts anew.
     form().SetItems(kPipeKindBox, ReadPipeKinds(drive(), family.pipeKindList));
+    form().SetText(kPipeKindBox, "");
   }
   Refresh(kBoth);
 }
@@ -285,6 +288,12 @@ bool CatalogueDialog::Validate() {
 void CatalogueDialog::Place() {
   if (!Validate()) return;
   Refresh(kPart);
+  // Without a part there is nothing to place, and a marker alone would be
+  // counted as a fitting: the last drawing data stays.
+  if (placed_.records.empty()) {
+    Message("部品がありません。部品とサイズを選び直してください。", "確認");
+    return;
+  }
   std::vector<std::string> lines = PartDrawData(placed_, form().Checked(kCurrentLayer));
   if (form().Checked(kTakeoff)) {
     std::vector<std::string> layerLines = drive().ReadLines(HaikanFile("SekisanSet.ini"));

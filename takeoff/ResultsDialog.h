@@ -40,6 +40,8 @@ class ResultsDialog : public ui::DialogHandler {
 
  protected:
   void OnInit() override;
+  // Results can still be loaded; a missing list is asked for again by the tally.
+  void OnOpeningFailed() override {}
   void OnNotify(int id, ui::Notify what) override;
 
  private:

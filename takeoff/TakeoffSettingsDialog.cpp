@@ -76,7 +76,6 @@ const char* ListFile(int list) { return kListFiles[list]; }
 TakeoffSettingsDialog::TakeoffSettingsDialog(ui::Env env) : DialogHandler(env, TakeoffSettingsLayout()) {}
 
 void TakeoffSettingsDialog::OnInit() {
-  form().SetChecked(kListFirst, true);
   ShowList(0);
   std::vector<std::string> lines = drive().ReadLines(HaikanFile("SekisanSet.ini"));
   form().SetChecked(ui::ToInt(ui::LineAt(lines, 1)) != 0 ? kFittingFixedLayer : kFittingOwnLayer, true);
@@ -90,6 +89,10 @@ void TakeoffSettingsDialog::OnInit() {
 void TakeoffSettingsDialog::OnNotify(int id, ui::Notify what) {
   if (id >= kListFirst && id < kListFirst + kListCount && what == ui::Notify::Click) {
     if (id - kListFirst == list_) return;
+    // The button of the list shown stays checked until the chosen list is
+    // read, so that a list that cannot be stored or read leaves the two
+    // together and edits go to the file they were made in.
+    form().SetChecked(kListFirst + list_, true);
     StoreList();
     return ShowList(id - kListFirst);
   }
@@ -115,6 +118,7 @@ void TakeoffSettingsDialog::OnOk() {
 void TakeoffSettingsDialog::ShowList(int list) {
   std::vector<std::string> entries = drive().ReadLines(HaikanFile(kListFiles[list]));
   list_ = list;
+  form().SetChecked(kListFirst + list, true);
   form().SetItems(kEntries, entries);
   form().SetText(kInput, "");
   EnablePositionButtons();

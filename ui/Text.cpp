@@ -87,12 +87,12 @@ std::string FormatExp(double value) {
   return mantissa + 'e' + sign + exponent;
 }
 
-std::string FormatWhole(double value) {
-  if (!std::isfinite(value)) return "0";
-  double whole = std::trunc(value);
-  if (whole >= static_cast<double>(LLONG_MAX) || whole <= static_cast<double>(LLONG_MIN)) return "0";
-  return std::to_string(static_cast<long long>(whole));
+double Whole(double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e18) return 0;
+  return std::trunc(ToReal(FormatFixed(value))) + 0.0;  // + 0.0: no "-0"
 }
+
+std::string FormatWhole(double value) { return std::to_string(static_cast<long long>(Whole(value))); }
 
 std::string GetListField(std::string_view text, int n, char separator) {
   return std::string(ListField(text, n, separator));

@@ -21,7 +21,11 @@ std::string FormatFixed(double value);
 // printf "%e" with a three-digit exponent, as the drawing data requires:
 // 1.500000e+002.
 std::string FormatExp(double value);
-// A computed dimension shown in an edit box: the value truncated toward zero.
+// A computed dimension as a whole number: formatted with six decimals, then
+// truncated toward zero, so 299.9999999 is 300 and 157.9999994 is 157.
+// Values that are not finite or beyond 18 digits give 0.
+double Whole(double value);
+// The same as an edit box shows it.
 std::string FormatWhole(double value);
 
 // Field n (from 1) of the text split at a one-character separator. When the

@@ -50,7 +50,8 @@ TEST(Wine, TheWindowsProgramsGiveWhatTheNativeOnesGive) {
 
   test::JwTestDrive native, windows;
   for (const char* program : {"FigPlace.exe", "DuctRun.exe", "PipeRun.exe", "TakeoffRead.exe"})
-    fs::copy_file(windowsPrograms / program, windows.root() / "Tavrin" / "exe" / program);
+    fs::copy_file(windowsPrograms / program, windows.root() / "Tavrin" / "exe" / program,
+                  fs::copy_options::overwrite_existing);
   PlaceEverything(native, jw::NativePrograms(TAVRIN_JW_PROGRAMS));
   PlaceEverything(windows, jw::WinePrograms(*wine, TAVRIN_JW_WINE_PREFIX));
 
