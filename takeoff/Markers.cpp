@@ -79,13 +79,15 @@ struct Circle {
 // read.
 class CircleReader {
  public:
-  explicit CircleReader(std::string_view extract)
-      : begin_(extract.data()), end_(extract.data() + extract.size()), next_(begin_) {}
+  // Tells the progress how far the reading came every few thousand lines.
+  CircleReader(std::string_view extract, Progress& progress)
+      : begin_(extract.data()), end_(extract.data() + extract.size()), next_(begin_), progress_(progress) {}
 
   // The next circle; false at the end of the extract. sameCentre tells that
   // the circle before had this one's centre.
   bool Next(Circle& circle, bool& sameCentre) {
     while (next_ < end_) {
+      if ((++lines_ & 0xfff) == 0) progress_.Step(next_ - begin_);
       const char* line = next_;
       if (!lineType9_ || end_ - line < 2 || line[0] != 'c' || line[1] != 'i') {
         SkipLine(line);
@@ -127,13 +129,13 @@ class CircleReader {
     return false;
   }
 
-  // Where the line of the last circle starts, and how far the reading came.
+  // Where the line of the last circle starts.
   const char* line() const { return line_; }
-  size_t done() const { return next_ - begin_; }
 
   // The circle of a line the reader has given before.
   static Circle At(const char* line, const char* end) {
-    CircleReader reader(std::string_view(line, end - line));
+    NoProgress none;
+    CircleReader reader(std::string_view(line, end - line), none);
     reader.lineType9_ = true;
     Circle circle;
     bool sameCentre;
@@ -155,6 +157,8 @@ class CircleReader {
   const char* begin_;
   const char* end_;
   const char* next_;
+  Progress& progress_;
+  size_t lines_ = 0;
   const char* line_ = nullptr;
   bool lineType9_ = false;
   Circle last_;                  // the last circle read in full
@@ -164,7 +168,7 @@ class CircleReader {
 
 // The code digits of positions 1..8 as the circles of a centre gave them.
 struct Codes {
-  std::array<std::array<char, 3>, 9> digits;
+  std::array<std::array<char, 3>, 9> digits{};
   uint16_t read = 0;  // bit n: position n was given
 
   // Fills the position a radius names when it reads "0.", the position
@@ -220,7 +224,7 @@ class Centres {
     return h ^ (std::hash<std::string_view>{}(y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
   }
 
-  // The group of the centre, or nullptr; where to add it when there is none.
+  // The group of the centre, or nullptr.
   Group* Find(std::string_view x, std::string_view y, uint64_t hash) {
     const uint64_t tag = hash >> 32 << 32;
     for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
@@ -240,7 +244,6 @@ class Centres {
     Place(hash, static_cast<uint32_t>(groups_.size()));
     return groups_.emplace_back(Group{x, y, 0, kNoHead, Codes{}});
   }
-
 
  private:
   void Place(uint64_t hash, uint32_t number) {
@@ -338,11 +341,10 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
     group->codes.Take(run.codes);
   };
 
-  CircleReader reader(extract);
+  CircleReader reader(extract, progress);
   Circle circle;
   bool sameCentre = false;
-  for (size_t circles = 1; reader.Next(circle, sameCentre); ++circles) {
-    if ((circles & 0xfff) == 0) progress.Step(reader.done());
+  while (reader.Next(circle, sameCentre)) {
     if (!sameCentre) {
       endRun();
       run.Start(circle);
