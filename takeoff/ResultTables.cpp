@@ -48,10 +48,16 @@ std::string ResultTable::Cell(int row, int col) const {
   }
 }
 
+// Two digits fit the 350 twips of the number column; each further digit of
+// the last row's number takes 150 more, which the name column gives up, so
+// that the numbers of a long table show whole and the table keeps its width.
 int ResultTable::ColumnWidth(int col) const {
   static constexpr std::array<int, 6> kWidths = {350, 2000, 2000, 2200, 900, 750};
   if (col < 0 || col >= ColumnCount()) return 0;
-  return table_ == Table::Pipes && col == 3 ? 1800 : kWidths[col];
+  const int widening = std::max<int>(0, std::to_string(RowCount() - 1).size() - 2) * 150;
+  if (col == 0) return kWidths[0] + widening;
+  if (col == 3) return (table_ == Table::Pipes ? 1800 : kWidths[3]) - widening;
+  return kWidths[col];
 }
 
 ui::Align ResultTable::ColumnAlign(int col) const {

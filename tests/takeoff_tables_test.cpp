@@ -39,6 +39,9 @@ TEST(TakeoffTables, OpenWithHeadersAnd99NumberedRows) {
   };
   EXPECT_EQ(widths(ResultTable(Table::Fittings)), (std::vector<int>{350, 2000, 2000, 2200, 900, 750}));
   EXPECT_EQ(widths(ResultTable(Table::Pipes)), (std::vector<int>{350, 2000, 2000, 1800, 900, 750}));
+  // A long table's numbers show whole; the name column makes room for them.
+  std::vector<ResultRow> rows(12345, {"給水:鋼管:SGP白:20", "1.000000"});
+  EXPECT_EQ(widths(ResultTable(Table::Pipes, rows)), (std::vector<int>{800, 2000, 2000, 1350, 900, 750}));
 }
 
 TEST(TakeoffTables, ClassificationAndFamilyAreShownWhereTheyChange) {
