@@ -15,6 +15,7 @@ namespace takeoff {
 namespace {
 
 const std::string_view kFittingHead = "0.91119", kPipeHead = "0.92229";
+const char* const kReadingStatus = "情報取り込み中･････。";
 enum Head : uint8_t { kNoHead = 0, kFittingMark = 1, kPipeMark = 2 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -301,14 +302,20 @@ std::vector<std::string> TakeoffBatchLines() {
   };
 }
 
-std::string ReadExtractBytes(const ui::Drive& drive) {
+std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
   std::filesystem::path file = drive.Locate(settings::HaikanFile("Toridasi.txt"));
   std::error_code ec;
   auto size = std::filesystem::file_size(file, ec);
   if (ec || !std::filesystem::is_regular_file(file, ec)) throw ui::FileError(file, false);
+  progress.Phase(kReadingStatus, size);
   std::ifstream in(file, std::ios::binary);
   std::string bytes(size, '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) throw ui::FileError(file, false);
+  constexpr size_t kPart = 4 << 20;
+  for (size_t done = 0; done < size; done += kPart) {
+    if (!in.read(bytes.data() + done, static_cast<std::streamsize>(std::min<size_t>(kPart, size - done))))
+      throw ui::FileError(file, false);
+    progress.Step(done);
+  }
   return bytes;
 }
 
@@ -319,7 +326,7 @@ std::string ReadExtractBytes(const ui::Drive& drive) {
 // of the rest are remembered by their line and looked at again when every
 // head is known.
 Markers FindMarkers(std::string_view extract, Progress& progress) {
-  progress.Phase("情報取り込み中･････。", extract.size());
+  progress.Phase(kReadingStatus, extract.size());
   const char* const end = extract.data() + extract.size();
   Centres centres(extract.size());
   std::vector<const Group*> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
@@ -351,8 +358,10 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
       centres.Prefetch(run.hash);
     }
     ++run.circles;
-    if (Same(circle.radius, kFittingHead)) run.heads |= kFittingMark;
-    else if (Same(circle.radius, kPipeHead)) run.heads |= kPipeMark;
+    // A head's position digit is 9, which no other circle of a marker has.
+    const bool nine = circle.radius.size() == 7 && circle.radius[2] == '9';
+    if (nine && Same(circle.radius, kFittingHead)) run.heads |= kFittingMark;
+    else if (nine && Same(circle.radius, kPipeHead)) run.heads |= kPipeMark;
     else if (run.heads == kNoHead) run.lines.push_back(reader.line());
     run.codes.Add(circle.radius);
   }

@@ -16,8 +16,13 @@ namespace takeoff {
 // The take-off batch \jww\積算.bat: runs the extracting executable from Jw_cad.
 std::vector<std::string> TakeoffBatchLines();
 
-// The bytes of the extract on the drive; a missing file is a file error.
-std::string ReadExtractBytes(const ui::Drive& drive);
+// The bytes of the extract on the drive, read in the phase that decoding
+// them continues; a missing file is a file error.
+std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress);
+inline std::string ReadExtractBytes(const ui::Drive& drive) {
+  NoProgress none;
+  return ReadExtractBytes(drive, none);
+}
 
 // One marker position: the value of its three code digits and the digits as
 // read. A position no circle filled has value 0 and no digits.

@@ -1,5 +1,7 @@
 #include "takeoff/ResultsDialog.h"
 
+#include <exception>
+
 #include "takeoff/CsvExport.h"
 #include "takeoff/Markers.h"
 #include "takeoff/PrintLayout.h"
@@ -45,14 +47,20 @@ ui::Layout ResultsLayout() {
 }
 
 // Shows the phases of a tally in the status label and the progress bar,
-// moving the bar only when its percentage changes.
+// moving the bar only when its percentage changes. A tally that stops on a
+// failure leaves neither behind.
 class DialogProgress : public Progress {
  public:
   explicit DialogProgress(ui::Form& form) : form_(form) {}
+  ~DialogProgress() override {
+    if (std::uncaught_exceptions() == failures_) return;
+    form_.SetText(kStatus, "");
+    form_.SetProgress(kProgressBar, 0, 100);
+  }
   void Phase(const std::string& status, size_t steps) override {
     steps_ = steps;
     percent_ = 0;
-    form_.SetText(kStatus, status);
+    if (form_.Text(kStatus) != status) form_.SetText(kStatus, status);
     form_.SetProgress(kProgressBar, 0, 100);
   }
   void Step(size_t done) override {
@@ -64,6 +72,7 @@ class DialogProgress : public Progress {
 
  private:
   ui::Form& form_;
+  const int failures_ = std::uncaught_exceptions();
   size_t steps_ = 0;
   int percent_ = 0;
 };
@@ -107,11 +116,11 @@ void ResultsDialog::StartTally() {
   if (merge && !tally_.fittings.empty() && !tally_.pipes.empty() &&
       Message("現在の集計結果に加算されます。よろしいですか？", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return;
-  std::string extract = ReadExtractBytes(drive());
+  DialogProgress progress(form());
+  std::string extract = ReadExtractBytes(drive(), progress);
   // Without its names a tally would be wrong, so a list that was missing on
   // opening is asked for again.
   if (!lists_) lists_ = ReadNameLists(drive());
-  DialogProgress progress(form());
   TallyExtract(std::move(extract), *lists_, merge, tally_, progress);
   ShowResults("集計終了しました。");
 }

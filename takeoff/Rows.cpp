@@ -13,6 +13,8 @@
 namespace takeoff {
 namespace {
 
+const char* const kWritingStatus = "情報書き込み中･････。";
+
 std::string_view KeyOf(std::string_view entry) { return entry.substr(0, entry.find('|')); }
 
 std::string_view Before(std::string_view text, char separator) { return text.substr(0, text.find(separator)); }
@@ -82,10 +84,12 @@ class FieldRanks {
 // Orders the rows field by field: classification, family or pipe name, name
 // or pipe kind, size. Each field compares as Shift-JIS text, so that a size
 // comes before the longer sizes it begins ("10" before "100").
-void SortRows(std::vector<ResultRow>& rows, KeyFields (*fieldsOf)(std::string_view)) {
+void SortRows(std::vector<ResultRow>& rows, KeyFields (*fieldsOf)(std::string_view), Progress& progress) {
+  progress.Phase(kWritingStatus, 2 * rows.size());
   std::array<FieldRanks, 4> fields;
   std::vector<std::array<uint32_t, 4>> ids(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
+    if ((i & 0xfff) == 0) progress.Step(i);
     KeyFields f = fieldsOf(rows[i].key);
     ids[i] = {fields[0].Add(f.classification), fields[1].Add(f.family), fields[2].Add(f.name), fields[3].Add(f.size)};
   }
@@ -101,6 +105,7 @@ void SortRows(std::vector<ResultRow>& rows, KeyFields (*fieldsOf)(std::string_vi
   };
   std::vector<Place> order(rows.size());
   for (uint32_t i = 0; i < rows.size(); ++i) {
+    if ((i & 0xfff) == 0) progress.Step(rows.size() + i);
     Place& place = order[i];
     place.row = i;
     for (size_t f = 0; f < 4; ++f) place.ranks[f] = ranks[f][ids[i][f]];
@@ -133,7 +138,7 @@ double PipeMetres(std::string_view entry) {
 template <class Amount, class Format>
 std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount amountOf, Format format,
                                  KeyFields (*fieldsOf)(std::string_view), Progress& progress) {
-  progress.Phase("情報書き込み中･････。", entries.size());
+  progress.Phase(kWritingStatus, entries.size());
   std::unordered_map<std::string_view, size_t> rowOf;
   rowOf.reserve(entries.size());
   std::vector<std::string_view> keys;
@@ -151,7 +156,7 @@ std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount
   std::vector<ResultRow> rows;
   rows.reserve(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) rows.push_back({std::string(keys[i]), format(totals[i])});
-  SortRows(rows, fieldsOf);
+  SortRows(rows, fieldsOf, progress);
   progress.Step(entries.size());
   return rows;
 }

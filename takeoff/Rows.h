@@ -28,8 +28,8 @@ struct KeyFields {
 KeyFields FittingKeyFields(std::string_view key);  // classification:family:name~size
 KeyFields PipeKeyFields(std::string_view key);     // classification:pipe name:pipe kind:size
 
-// The rows of the entries, each in a phase "情報書き込み中･････。" that runs
-// over the entries.
+// The rows of the entries, in phases "情報書き込み中･････。" that run over
+// the entries, then over the rows as they are put in order.
 std::vector<ResultRow> FittingRows(const std::vector<std::string>& fittingEntries, Progress& progress);
 std::vector<ResultRow> PipeRows(const std::vector<std::string>& pipeEntries, Progress& progress);
 
