@@ -197,6 +197,10 @@ FittingIds BranchDialog::Fitting(const BranchIds& b) {
   return ids;
 }
 
+std::vector<ListedBox> BranchDialog::SizeLists(const BranchIds& b) {
+  return {{kRightList, kRight}, {kLeftList, b.left}, {kTopList, b.top}, {kTrunkList, b.trunk}};
+}
+
 void BranchDialog::AddRatioAndSettings(ui::Layout& l, ui::Point at) {
   const int x = at.x, y = at.y;
   l.Group("《幹管分割比》", {x, y, 96, 54});

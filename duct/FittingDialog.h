@@ -37,14 +37,22 @@ struct FittingIds {
   int status;             // status label
 };
 
+// A drop list whose choice lands in an edit box: the list shows the entry
+// equal to the box's text, or none, whatever put the text there.
+struct ListedBox {
+  int list;
+  int box;
+};
+
 struct FittingSetup {
-  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec"
+  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec" (empty: the command reads its own)
   std::string settingsFile;  // in \Tavrin\set\, e.g. "AnemoB.ini"
   figure::GuideScale guide;
   int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4; 0: not read)
   std::string openingStatus = kStatusStale;
   FittingIds ids;
   int drawNameLines = 0;  // settings lines the drawing name is formed from (0: all)
+  std::vector<ListedBox> listedBoxes;
 };
 
 // One line of a command's settings file: a control's text, a check box as
@@ -71,6 +79,8 @@ class FittingDialog : public ui::DialogHandler {
 
   const figure::Figure& figure() const { return figure_; }
   double angle() const { return angle_; }
+  int anchorId() const { return setup_.ids.anchor; }
+  const std::vector<ListedBox>& listedBoxes() const { return setup_.listedBoxes; }
 
  protected:
   // Appends the frame record and the records of the fitting for the
@@ -119,6 +129,8 @@ class FittingDialog : public ui::DialogHandler {
   // controls from one (a line that matches no value leaves its control).
   std::vector<std::string> SettingsLines(const std::vector<SettingLine>& settings) const;
   void LoadSettings(const std::string& file, const std::vector<SettingLine>& settings);
+  // Reads the guide sketch from a template of \Tavrin\set\ and repaints.
+  void ReadGuide(const std::string& templateFile);
   // The template's lines, for a command that paints its guide itself.
   const std::vector<std::string>& guideLines() const { return template_; }
 

@@ -63,8 +63,10 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 SPipe::SPipe(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Smagari.tec", "Smagari.ini", {7.5, 100, 80}, 3, kStatusSet, Ids()},
-                    Settings()) {}
+    : FittingDialog(
+          env, MakeLayout(),
+          FittingSetup{"Smagari.tec", "Smagari.ini", {7.5, 100, 80}, 3, kStatusSet, Ids(), 0, {{kSizeList, kWidth}}},
+          Settings()) {}
 
 // The stored lengths come back as they were placed: while the settings file
 // fills the boxes, Le and Ls do not recompute A, and nothing is marked stale.

@@ -87,7 +87,15 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 ShortPipe::ShortPipe(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Oti.tec", "Oti.ini", {6, 100, 150}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Oti.tec",
+                                 "Oti.ini",
+                                 {6, 100, 150},
+                                 4,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kStartSizes, kStartWidth}, {kEndSizes, kEndWidth}, {kCoefficients, kCoefficient}}},
                     Settings()) {}
 
 // The length coefficient multiplies the width difference, so its list

@@ -111,7 +111,8 @@ std::vector<std::string> StraightDuctAttributes(const settings::SlotTable& slots
 }
 
 StraightDuct::StraightDuct(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Choku.tec", "Choku.ini", kGuide, 0, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Choku.tec", "Choku.ini", kGuide, 0, kStatusSet, Ids(), 0, {{kSizeList, kSize}}},
                     Settings()) {}
 
 void StraightDuct::FillLists() { FillSizeList(kSizeList); }

@@ -62,9 +62,10 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 TwoWayBranch::TwoWayBranch(ui::Env env)
-    : BranchDialog(env, MakeLayout(),
-                   FittingSetup{"2bunki.tec", "Bunki2.ini", {7, 150, 140}, 3, kStatusStale, Fitting(Ids())}, Settings(),
-                   Ids()) {}
+    : BranchDialog(
+          env, MakeLayout(),
+          FittingSetup{"2bunki.tec", "Bunki2.ini", {7, 150, 140}, 3, kStatusStale, Fitting(Ids()), 0, SizeLists(Ids())},
+          Settings(), Ids()) {}
 
 void TwoWayBranch::OnInit() {
   BranchDialog::OnInit();

@@ -18,6 +18,8 @@
 namespace piping {
 namespace {
 
+const char* const kChoosePrompt = "シートを選び、部品をクリックしてください。";
+
 using settings::HaikanFile;
 using ui::LineAt;
 
@@ -76,7 +78,7 @@ ui::Layout CatalogueLayout() {
   layout.Label(kDistanceLabel, "継手間距離（mm）", {187, 195, 70, 10});
   layout.Edit(kDistance, {187, 206, 50, 12}, ui::kRight);
   layout.Button(kDistanceZero, "0", {241, 206, 16, 12});
-  layout.Label(kDistanceHint, "☆組合せ継手の場合の直管部分", {187, 221, 110, 10});
+  layout.Label(kDistanceHint, "☆組合せ継手の場合の直管部分", {187, 221, 113, 10});
 
   layout.Label(kPartName, "", {303, 130, 164, 10}, ui::kCentred);
   layout.Frame(kPartPreview, {303, 142, 164, 100}, ui::kBorder);
@@ -241,7 +243,8 @@ void CatalogueDialog::LoadPart() {
   partFile_ = std::string("\\Tavrin\\") + family.folder + "\\" + StoredName(code) + ".ajc";
   if (code.cell.empty() || !drive().Exists(partFile_)) {
     part_ = PartFile{};
-    form().SetText(kPartName, "部品がありません。");
+    // Before a part is chosen nothing is missing: say what to do instead.
+    form().SetText(kPartName, cell_ > 0 ? "部品がありません。" : kChoosePrompt);
     return;
   }
   part_ = ParsePartFile(drive().ReadLines(partFile_));

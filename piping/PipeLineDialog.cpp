@@ -37,7 +37,7 @@ ui::Layout PipeLineLayout() {
   layout.Edit(kSlope, {248, 113, 28, 12}, ui::kRight);
   layout.Label(kSlopeUnit, "°", {278, 115, 8, 10});
   layout.Button(kSlopeZero, "0", {290, 113, 18, 12});
-  layout.Label(kSlopeHint, "（0～89までの整数値：0は水平）", {208, 130, 104, 20}, ui::kMultiline);
+  layout.Label(kSlopeHint, "（0～89までの整数値：\n0は水平）", {208, 130, 104, 20}, ui::kMultiline);
 
   layout.Button(kPipePlace, "配置実行", {208, 156, 100, 18}, ui::kDefault);
   layout.Button(ui::kIdCancel, "終了", {258, 190, 53, 17});

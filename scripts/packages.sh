@@ -2,7 +2,7 @@
 # other scripts). Does nothing when they are all there already.
 PACKAGES="cmake ninja-build g++ pkg-config ccache qt6-base-dev libgtest-dev
   fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils g++-mingw-w64-x86-64
-  python3"
+  python3 libxlsxwriter-dev python3-openpyxl dpkg-dev desktop-file-utils libz-mingw-w64-dev"
 
 install_packages() {
   missing=""

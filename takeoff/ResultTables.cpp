@@ -1,6 +1,8 @@
 #include "takeoff/ResultTables.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace takeoff {
 namespace {
@@ -62,12 +64,6 @@ int ResultTable::ColumnWidth(int col) const {
 
 ui::Align ResultTable::ColumnAlign(int col) const {
   return filled_ && col >= 1 && col <= 3 ? ui::Align::Left : ui::Align::Centre;
-}
-
-std::array<std::string, 5> RowCells(Table table, const ResultRow& row) {
-  const KeyFields f = FieldsOf(table, row.key);
-  return {std::string(f.classification), std::string(f.family), std::string(f.name), std::string(f.size),
-          table == Table::Fittings ? row.amount : CutToHundredths(row.amount)};
 }
 
 std::string CutToHundredths(const std::string& metres) {

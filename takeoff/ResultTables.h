@@ -4,7 +4,6 @@
 // text only when the grid asks for it.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -38,10 +37,6 @@ class ResultTable : public ui::TableModel {
   bool filled_;
   std::vector<ResultRow> rows_;
 };
-
-// Columns 1..5 of a row in full: classification, family or pipe name, name
-// or pipe kind, size, and the count or the metres as the table shows them.
-std::array<std::string, 5> RowCells(Table table, const ResultRow& row);
 
 // "2.567891" -> "2.56": cut, not rounded.
 std::string CutToHundredths(const std::string& metres);

@@ -7,6 +7,7 @@
 #include "takeoff/PrintLayout.h"
 #include "takeoff/ResultTables.h"
 #include "takeoff/SavedResult.h"
+#include "takeoff/XlsxExport.h"
 #include "ui/Drive.h"
 
 namespace takeoff {
@@ -28,7 +29,7 @@ ui::Layout ResultsLayout() {
   layout.Group("<<積算情報>>", {394, 3, 100, 66});
   layout.Button(kReadStart, "読込開始", {401, 15, 86, 15});
   layout.Button(kTallyStart, "集計開始", {401, 33, 86, 15});
-  layout.Check(kMerge, "現在の集計結果に合算", {400, 52, 92, 12});
+  layout.Check(kMerge, "現在の集計結果に合算", {399, 52, 94, 12});
   layout.Group("<<表示>>", {394, 72, 100, 28});
   layout.Radio(kShowFittings, "継手", {404, 84, 38, 11}, kDisplayGroup);
   layout.Radio(kShowPipes, "配管", {448, 84, 38, 11}, kDisplayGroup);
@@ -41,7 +42,8 @@ ui::Layout ResultsLayout() {
   layout.Button(kPrint, "印刷開始", {401, 199, 86, 15});
   layout.Button(kPreview, "印刷プレビュー", {401, 217, 86, 15});
   layout.Button(kPdf, "PDF に保存", {401, 235, 86, 15});
-  layout.Button(kCsv, "CSV 出力", {401, 253, 86, 15});
+  layout.Button(kCsv, "CSV 出力", {401, 253, 42, 15});
+  layout.Button(kExcel, "Excel 出力", {445, 253, 42, 15});
   layout.Button(ui::kIdCancel, "終了", {401, 279, 86, 16});
   return layout;
 }
@@ -103,6 +105,7 @@ void ResultsDialog::OnNotify(int id, ui::Notify what) {
     case kPreview: return Preview();
     case kPdf: return SavePdf();
     case kCsv: return ExportCsv();
+    case kExcel: return ExportExcel();
   }
 }
 
@@ -181,7 +184,7 @@ std::optional<ui::PrintDocument> ResultsDialog::ConfirmedDocument() {
   const std::string& title = form().Text(kTitle);
   if (title.empty() && Message("タイトル無しでよろしいですか？ ", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return std::nullopt;
-  return TablesDocument(*fittingTable_, *pipeTable_, title,
+  return TablesDocument(form().Table(kFittingTable), form().Table(kPipeTable), title,
                         services().PrintLineHeight("ＭＳ 明朝", 350));
 }
 
@@ -210,7 +213,15 @@ void ResultsDialog::SavePdf() {
 void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
-    ui::WriteFileAtomically(*file, CsvBytes(fittingTable_->rows(), pipeTable_->rows(), form().Text(kTitle)));
+    ui::WriteFileAtomically(*file,
+                            CsvBytes(form().Table(kFittingTable), form().Table(kPipeTable), form().Text(kTitle)));
+}
+
+void ResultsDialog::ExportExcel() {
+  if (!HasResults()) return;
+  if (auto file = ChooseOutput("xlsx"))
+    ui::WriteFileAtomically(*file, XlsxBytes(form().Table(kFittingTable), form().Table(kPipeTable),
+                                             form().Text(kTitle), drive().Locate(R"(\Tavrin)")));
 }
 
 }  // namespace takeoff

@@ -30,6 +30,7 @@ enum ResultsId {
   kCsv = 1014,           // "CSV 出力"
   kStatus = 1015,
   kProgressBar = 1016,
+  kExcel = 1017,         // "Excel 出力"
 };
 
 class ResultsDialog : public ui::DialogHandler {
@@ -53,6 +54,7 @@ class ResultsDialog : public ui::DialogHandler {
   void Preview();
   void SavePdf();
   void ExportCsv();
+  void ExportExcel();
 
   // Aggregates the entries into both tables, then says so.
   void ShowResults(const std::string& message);

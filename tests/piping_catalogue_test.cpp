@@ -149,6 +149,13 @@ TEST(CataloguePart, DrawDataWritesAttributesWhereTheyChange) {
   EXPECT_EQ(MarkerDrawData({}, {}, solid, {}, true), (std::vector<std::string>{"lt9", "lc7"}));
 }
 
+TEST(CatalogueDialog, OpensWithAPromptToChooseBeforeAnyPart) {
+  Catalogue c;
+  EXPECT_EQ(c.dialog.form().Text(kPartName), "シートを選び、部品をクリックしてください。");
+  c.user.Click(kSheetFirst + 1);
+  EXPECT_EQ(c.dialog.form().Text(kPartName), "シートを選び、部品をクリックしてください。");
+}
+
 TEST(CatalogueDialog, FindsTheShippedPartOfTheChosenCell) {
   Catalogue c;
   c.Pick(6, 1, "20", 1);

@@ -226,3 +226,82 @@ TEST(Results, TalliesWithTheShippedLists) {
   std::string classification = t.Lines(settings::HaikanFile("TugiteBunruiName.ini")).at(0);
   EXPECT_EQ(r.dialog.tally().fittings, Lines{classification + ":ＴＳ継手:90°エルボ~50|@:000:"});
 }
+
+namespace {
+
+// What another reader (openpyxl) finds in a workbook, one line per fact.
+std::string ReadBackWorkbook(const std::filesystem::path& file) {
+  // Debian's Python, which python3-openpyxl installs into.
+  std::string command = "/usr/bin/python3 " TAVRIN_TEST_DIR "/xlsx_cells.py '" + file.string() + "'";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return "no reader";
+  std::string out;
+  char buffer[4096];
+  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  if (pclose(pipe) != 0) return "reader failed: " + out;
+  return out;
+}
+
+}  // namespace
+
+TEST_F(ResultsTest, ExcelWorkbookHoldsBothTablesAsShownWithNumbersAsNumbers) {
+  // Names typed into the take-off lists that a spreadsheet would run.
+  t.Write(settings::HaikanFile("TugiteBunruiName.ini"), {"=HYPERLINK(\"x\")", "排水"});
+  t.Write(settings::HaikanFile("KanBunruiName.ini"), {"@SUM(A1)"});
+  Results r(t);
+  r.user.Click("Excel 出力");
+  EXPECT_EQ(t.MessageTexts(), Lines{"出力するデータがありません。"});
+  r.user.Click("集計開始");
+  r.user.Type(std::to_string(kTitle), "+本館");
+  std::filesystem::path file = t.root() / "Tavrin" / "SekisanData" / "+本館.xlsx";
+  t.services().files = {file};
+  r.user.Click("Excel 出力");
+  EXPECT_EQ(t.services().fileRequests.back().defaultExtension, "xlsx");
+  EXPECT_EQ(t.services().fileRequests.back().fileName, "+本館");
+  // Every cell as the tables show it (widths are the tables' twips as
+  // characters, with the padding Excel adds).
+  EXPECT_EQ(ReadBackWorkbook(file),
+                                     "sheet 継手\n"
+                                     "freeze A3\n"
+                                     "page 9 portrait rows $2:$2\n"
+                                     "widths A=4.00 B=19.71 C=19.71 D=21.71 E=9.29 F=7.86\n"
+                                     "A1 s 【継手集計表】:+本館 General\n"
+                                     "A2 s No. General\n"
+                                     "B2 s 分類 General\n"
+                                     "C2 s 継手種類 General\n"
+                                     "D2 s 名称 General\n"
+                                     "E2 s サイズ General\n"
+                                     "F2 s 個数 General\n"
+                                     "A3 n 1 0\n"
+                                     "B3 s =HYPERLINK(\"x\") General\n"
+                                     "C3 s ＴＳ継手 General\n"
+                                     "D3 s エルボ General\n"
+                                     "E3 s 50 General\n"
+                                     "F3 n 3 0\n"
+                                     "sheet 配管\n"
+                                     "freeze A3\n"
+                                     "page 9 portrait rows $2:$2\n"
+                                     "widths A=4.00 B=19.71 C=19.71 D=17.86 E=9.29 F=7.86\n"
+                                     "A1 s 【配管集計表】:+本館 General\n"
+                                     "A2 s No. General\n"
+                                     "B2 s 分類 General\n"
+                                     "C2 s 継手種類 General\n"
+                                     "D2 s 配管種類 General\n"
+                                     "E2 s サイズ General\n"
+                                     "F2 s 総m General\n"
+                                     "A3 n 1 0\n"
+                                     "B3 s =HYPERLINK(\"x\") General\n"
+                                     "C3 s ＴＳ継手 General\n"
+                                     "D3 s VP General\n"
+                                     "E3 s 50 General\n"
+                                     "F3 n 0.15 0.00\n"
+                                     "A4 n 2 0\n"
+                                     "B4 s @SUM(A1) General\n"
+                                     "C4 s 塩ビ管 General\n"
+                                     "D4 s SGP白 General\n"
+                                     "E4 s 50 General\n"
+                                     "F4 n 2.5 0.00\n");
+  // No work file is left behind.
+  for (const auto& entry : std::filesystem::directory_iterator(t.root() / "Tavrin"))
+    EXPECT_TRUE(entry.is_directory()) << entry.path();
+}

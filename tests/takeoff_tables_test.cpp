@@ -85,8 +85,9 @@ TEST(TakeoffTables, OddKeysFillWhatTheyHave) {
 }
 
 TEST(TakeoffCsv, BothTablesInFullWithAByteOrderMark) {
-  std::string csv = takeoff::CsvBytes({{"給水:ＴＳ継手:エルボ~80･50", "2"}, {"給水:ＴＳ継手:チーズ~50", "1"}},
-                                      {{"給水:鋼管:SGP,白:20", "12.345600"}}, "工事\"A\"");
+  std::string csv = takeoff::CsvBytes(
+      ResultTable(Table::Fittings, {{"給水:ＴＳ継手:エルボ~80･50", "2"}, {"給水:ＴＳ継手:チーズ~50", "1"}}),
+      ResultTable(Table::Pipes, {{"給水:鋼管:SGP,白:20", "12.345600"}}), "工事\"A\"");
   EXPECT_EQ(csv,
             "\xEF\xBB\xBF"
             "継手集計表,\"工事\"\"A\"\"\"\r\n"
@@ -97,4 +98,20 @@ TEST(TakeoffCsv, BothTablesInFullWithAByteOrderMark) {
             "配管集計表,\"工事\"\"A\"\"\"\r\n"
             "No.,分類,継手種類,配管種類,サイズ,総m\r\n"
             "1,給水,鋼管,\"SGP,白\",20,12.34\r\n");
+}
+
+TEST(TakeoffCsv, TextThatASpreadsheetWouldRunAsAFormulaStaysText) {
+  std::string csv = takeoff::CsvBytes(
+      ResultTable(Table::Fittings, {{"=HYPERLINK(\"x\"):+継手:@エルボ~-", "2"}, {"-給水:-5:+1.5~50", "1"}}),
+      ResultTable(Table::Pipes, {{"=1+2:鋼管:SGP白:20", "12.345600"}}), "-本館");
+  EXPECT_EQ(csv,
+            "\xEF\xBB\xBF"
+            "継手集計表,'-本館\r\n"
+            "No.,分類,継手種類,名称,サイズ,個数\r\n"
+            "1,\"'=HYPERLINK(\"\"x\"\")\",'+継手,'@エルボ,-,2\r\n"
+            "2,'-給水,-5,+1.5,50,1\r\n"
+            "\r\n"
+            "配管集計表,'-本館\r\n"
+            "No.,分類,継手種類,配管種類,サイズ,総m\r\n"
+            "1,'=1+2,鋼管,SGP白,20,12.34\r\n");
 }

@@ -50,14 +50,7 @@ std::string Utf8ToCp932(std::string_view utf8) { return Convert(utf8, "UTF-8", "
 std::string Cp932ToUtf8(std::string_view cp932) { return Convert(cp932, "CP932", "UTF-8"); }
 
 std::vector<std::string> ReadTextFile(const fs::path& file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) throw FileError(file, false);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw FileError(file, false);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw FileError(file, false);
-  std::string text = Cp932ToUtf8(bytes.str());
+  std::string text = Cp932ToUtf8(ReadFileBytes(file));
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -35,6 +36,28 @@ constexpr int kComboHeightDu = 12;
 // the header row the take-off tables ask for.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kGridRowHeight = 18;
+
+// Combo boxes with a drop-down button as narrow as Windows draws it, so that
+// the four-digit sizes of a narrow size list show whole.
+class CompactComboStyle : public QProxyStyle {
+ public:
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                       const QWidget* widget) const override {
+    QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    if (control != CC_ComboBox) return rect;
+    const QRect frame = option->rect;
+    const int button = 12;
+    if (part == SC_ComboBoxArrow) return QRect(frame.right() - button, frame.top() + 1, button, frame.height() - 2);
+    if (part == SC_ComboBoxEditField) return QRect(frame.left() + 3, frame.top() + 2, frame.width() - button - 5,
+                                                   frame.height() - 4);
+    return rect;
+  }
+};
+
+QStyle* ComboStyle() {
+  static CompactComboStyle* style = new CompactComboStyle;
+  return style;
+}
 
 }  // namespace
 
@@ -150,6 +173,7 @@ QWidget* QtDialog::Create(const Control& c) {
     case Kind::Combo:
     case Kind::DropList: {
       auto* combo = new QComboBox(this);
+      combo->setStyle(ComboStyle());
       combo->setEditable(c.kind == Kind::Combo);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->installEventFilter(this);
@@ -269,7 +293,7 @@ void QtDialog::Sync(int id, Aspect aspect) {
       break;
     case Aspect::Icon:
       if (auto* button = qobject_cast<QAbstractButton*>(w); button && s.icon) {
-        button->setIcon(QIcon(RenderPicture(s.icon)));
+        button->setIcon(QIcon(RenderPicture(s.icon, w->devicePixelRatioF())));
         button->setIconSize(QSize(s.icon.width, s.icon.height));
         button->setText(QString());
       }
