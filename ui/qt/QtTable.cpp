@@ -51,6 +51,7 @@ QVariant QtTable::headerData(int section, Qt::Orientation orientation, int role)
   if (orientation != Qt::Horizontal) return {};
   if (role == Qt::DisplayRole) return QString::fromStdString(table().Cell(0, section));
   if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignCenter);
+  if (role == Qt::BackgroundRole) return QBrush(kHeaderShade);
   return {};
 }
 

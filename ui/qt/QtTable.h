@@ -1,7 +1,8 @@
 // A grid's table as Qt's item views read it, a cell at a time for the rows
 // on screen. Row 0 of the table becomes the view's column headers, which
-// stay in place while the rows scroll; column 0 (the row numbers) is shaded
-// as a header is.
+// stay in place while the rows scroll; they and column 0 (the row numbers)
+// are shaded as the fixed cells of the grids the program was designed
+// around.
 #pragma once
 
 #include <QAbstractTableModel>
