@@ -40,17 +40,18 @@ void AddLine(std::string& csv, const std::vector<std::string>& fields) {
 
 // The table's rows under its heading; a classification or family that the
 // table shows only where it changes is repeated in every row it stands for.
-void AddTable(std::string& csv, const char* heading, const ui::Grid& table, const std::string& title) {
+void AddTable(std::string& csv, const char* heading, const ui::TableModel& table, const std::string& title) {
   AddLine(csv, {heading, title});
   std::vector<std::string> shown;
-  for (int row = 0; row < table.rows && row < static_cast<int>(table.cells.size()); ++row) {
-    std::vector<std::string> cells = table.cells[row];
-    cells.resize(6);
+  for (int row = 0; row < table.RowCount(); ++row) {
+    std::vector<std::string> cells(6);
+    for (int col = 0; col < 6 && col < table.ColumnCount(); ++col) cells[col] = table.Cell(row, col);
     if (row == 0) {
       cells[0] = "No.";
     } else {
-      if (cells[1].empty() && !shown.empty()) cells[1] = shown[1];
-      if (cells[2].empty() && !shown.empty() && table.cells[row][1].empty()) cells[2] = shown[2];
+      const bool classificationShown = !cells[1].empty();
+      if (!classificationShown && !shown.empty()) cells[1] = shown[1];
+      if (cells[2].empty() && !shown.empty() && !classificationShown) cells[2] = shown[2];
       shown = cells;
     }
     AddLine(csv, cells);
@@ -59,7 +60,7 @@ void AddTable(std::string& csv, const char* heading, const ui::Grid& table, cons
 
 }  // namespace
 
-std::string CsvBytes(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title) {
+std::string CsvBytes(const ui::TableModel& fittings, const ui::TableModel& pipes, const std::string& title) {
   std::string csv = "\xEF\xBB\xBF";
   AddTable(csv, "継手集計表", fittings, title);
   csv += "\r\n";

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
+#include "ui/TableModel.h"
 
 namespace takeoff {
 
 // The tables as the dialog shows them.
-std::string CsvBytes(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title);
+std::string CsvBytes(const ui::TableModel& fittings, const ui::TableModel& pipes, const std::string& title);
 
 }  // namespace takeoff

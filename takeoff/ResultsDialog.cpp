@@ -1,5 +1,7 @@
 #include "takeoff/ResultsDialog.h"
 
+#include <exception>
+
 #include "takeoff/CsvExport.h"
 #include "takeoff/Markers.h"
 #include "takeoff/PrintLayout.h"
@@ -47,14 +49,20 @@ ui::Layout ResultsLayout() {
 }
 
 // Shows the phases of a tally in the status label and the progress bar,
-// moving the bar only when its percentage changes.
+// moving the bar only when its percentage changes. A tally that stops on a
+// failure leaves neither behind.
 class DialogProgress : public Progress {
  public:
   explicit DialogProgress(ui::Form& form) : form_(form) {}
+  ~DialogProgress() override {
+    if (std::uncaught_exceptions() == failures_) return;
+    form_.SetText(kStatus, "");
+    form_.SetProgress(kProgressBar, 0, 100);
+  }
   void Phase(const std::string& status, size_t steps) override {
     steps_ = steps;
     percent_ = 0;
-    form_.SetText(kStatus, status);
+    if (form_.Text(kStatus) != status) form_.SetText(kStatus, status);
     form_.SetProgress(kProgressBar, 0, 100);
   }
   void Step(size_t done) override {
@@ -66,6 +74,7 @@ class DialogProgress : public Progress {
 
  private:
   ui::Form& form_;
+  const int failures_ = std::uncaught_exceptions();
   size_t steps_ = 0;
   int percent_ = 0;
 };
@@ -75,10 +84,7 @@ class DialogProgress : public Progress {
 ResultsDialog::ResultsDialog(ui::Env env) : DialogHandler(env, ResultsLayout()) {}
 
 void ResultsDialog::OnInit() {
-  form().EditGrid(kFittingTable) = OpeningTable(Table::Fittings);
-  form().GridChanged(kFittingTable);
-  form().EditGrid(kPipeTable) = OpeningTable(Table::Pipes);
-  form().GridChanged(kPipeTable);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings), std::make_shared<ResultTable>(Table::Pipes));
   form().SetChecked(kShowFittings, true);
   lists_ = ReadNameLists(drive());
 }
@@ -113,29 +119,31 @@ void ResultsDialog::StartTally() {
   if (merge && !tally_.fittings.empty() && !tally_.pipes.empty() &&
       Message("現在の集計結果に加算されます。よろしいですか？", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return;
-  std::string bytes = ReadExtractBytes(drive());
+  DialogProgress progress(form());
+  std::string extract = ReadExtractBytes(drive(), progress);
   // Without its names a tally would be wrong, so a list that was missing on
   // opening is asked for again.
   if (!lists_) lists_ = ReadNameLists(drive());
-  DialogProgress progress(form());
-  MarkerExtract extract(std::move(bytes), progress);
-  Tally tally = tally_;
-  TallyExtract(extract, *lists_, merge, tally, progress);
-  tally_ = std::move(tally);
+  TallyExtract(std::move(extract), *lists_, merge, tally_, progress);
   ShowResults("集計終了しました。");
 }
 
 void ResultsDialog::ShowResults(const std::string& message) {
-  form().SetText(kStatus, "情報書き込み中･････。");
-  fittingRows_ = FittingRows(tally_.fittings);
-  form().EditGrid(kFittingTable) = FilledTable(Table::Fittings, fittingRows_);
-  form().GridChanged(kFittingTable);
-  pipeRows_ = PipeRows(tally_.pipes);
-  form().EditGrid(kPipeTable) = FilledTable(Table::Pipes, pipeRows_);
-  form().GridChanged(kPipeTable);
+  DialogProgress progress(form());
+  std::vector<ResultRow> fittings = FittingRows(tally_.fittings, progress);
+  std::vector<ResultRow> pipes = PipeRows(tally_.pipes, progress);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings, std::move(fittings)),
+             std::make_shared<ResultTable>(Table::Pipes, std::move(pipes)));
   form().SetText(kStatus, "");
   form().SetProgress(kProgressBar, 0, 100);
   Message(message, "確認");
+}
+
+void ResultsDialog::ShowTables(std::shared_ptr<const ResultTable> fittings, std::shared_ptr<const ResultTable> pipes) {
+  fittingTable_ = std::move(fittings);
+  pipeTable_ = std::move(pipes);
+  form().SetTable(kFittingTable, fittingTable_);
+  form().SetTable(kPipeTable, pipeTable_);
 }
 
 void ResultsDialog::Load() {
@@ -176,12 +184,12 @@ std::optional<ui::PrintDocument> ResultsDialog::ConfirmedDocument() {
   const std::string& title = form().Text(kTitle);
   if (title.empty() && Message("タイトル無しでよろしいですか？ ", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return std::nullopt;
-  return TablesDocument(form().GridOf(kFittingTable), form().GridOf(kPipeTable), title,
+  return TablesDocument(form().Table(kFittingTable), form().Table(kPipeTable), title,
                         services().PrintLineHeight("ＭＳ 明朝", 350));
 }
 
 bool ResultsDialog::HasResults() {
-  if (!fittingRows_.empty() || !pipeRows_.empty()) return true;
+  if (!fittingTable_->rows().empty() || !pipeTable_->rows().empty()) return true;
   Message("出力するデータがありません。", "確認");
   return false;
 }
@@ -206,7 +214,7 @@ void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
     ui::WriteFileAtomically(*file,
-                            CsvBytes(form().GridOf(kFittingTable), form().GridOf(kPipeTable), form().Text(kTitle)));
+                            CsvBytes(form().Table(kFittingTable), form().Table(kPipeTable), form().Text(kTitle)));
 }
 
 void ResultsDialog::ExportExcel() {
@@ -215,7 +223,7 @@ void ResultsDialog::ExportExcel() {
   if (!file) return;
   std::string bytes;
   try {
-    bytes = XlsxBytes(form().GridOf(kFittingTable), form().GridOf(kPipeTable), form().Text(kTitle),
+    bytes = XlsxBytes(form().Table(kFittingTable), form().Table(kPipeTable), form().Text(kTitle),
                       drive().Locate(R"(\Tavrin)"));
   } catch (const ui::FileError&) {
     throw ui::FileError(*file, true);  // the user chose this file, not the workbook's work file

@@ -3,11 +3,12 @@
 // saves, reloads, adds up, prints and exports the results.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "takeoff/Entries.h"
 #include "takeoff/NameLists.h"
-#include "takeoff/Rows.h"
+#include "takeoff/ResultTables.h"
 #include "ui/Dialog.h"
 
 namespace takeoff {
@@ -57,6 +58,7 @@ class ResultsDialog : public ui::DialogHandler {
 
   // Aggregates the entries into both tables, then says so.
   void ShowResults(const std::string& message);
+  void ShowTables(std::shared_ptr<const ResultTable> fittings, std::shared_ptr<const ResultTable> pipes);
   // The printed tables, once the user agrees to print them as they are.
   std::optional<ui::PrintDocument> ConfirmedDocument();
   // Whether there are results to output; says so when there are none.
@@ -65,7 +67,7 @@ class ResultsDialog : public ui::DialogHandler {
 
   std::optional<NameLists> lists_;  // read on opening, again when that failed
   Tally tally_;
-  std::vector<ResultRow> fittingRows_, pipeRows_;
+  std::shared_ptr<const ResultTable> fittingTable_, pipeTable_;  // as the grids show them
 };
 
 }  // namespace takeoff

@@ -51,15 +51,14 @@ Formats MakeFormats(lxw_workbook* book) {
   return f;
 }
 
-void AddSheet(lxw_workbook* book, const Formats& f, const char* name, const char* heading, const ui::Grid& table,
-              const std::string& title) {
+void AddSheet(lxw_workbook* book, const Formats& f, const char* name, const char* heading,
+              const ui::TableModel& table, const std::string& title) {
   lxw_worksheet* sheet = workbook_add_worksheet(book, name);
   worksheet_write_string(sheet, 0, 0, (std::string(heading) + ":" + title).c_str(), f.title);
   const bool metres = std::string(name) == "配管";
-  for (int row = 0; row < table.rows && row < static_cast<int>(table.cells.size()); ++row) {
-    const std::vector<std::string>& cells = table.cells[row];
-    for (int col = 0; col < table.cols && col < static_cast<int>(cells.size()); ++col) {
-      const std::string& text = row == 0 && col == 0 ? std::string("No.") : cells[col];
+  for (int row = 0; row < table.RowCount(); ++row) {
+    for (int col = 0; col < table.ColumnCount(); ++col) {
+      const std::string text = row == 0 && col == 0 ? std::string("No.") : table.Cell(row, col);
       lxw_row_t at = static_cast<lxw_row_t>(row + 1);
       if (row == 0) {
         worksheet_write_string(sheet, at, col, text.c_str(), f.header);
@@ -70,8 +69,8 @@ void AddSheet(lxw_workbook* book, const Formats& f, const char* name, const char
       }
     }
   }
-  for (int col = 0; col < table.cols && col < static_cast<int>(table.columnWidths.size()); ++col)
-    worksheet_set_column(sheet, col, col, ColumnCharacters(table.columnWidths[col]), nullptr);
+  for (int col = 0; col < table.ColumnCount(); ++col)
+    worksheet_set_column(sheet, col, col, ColumnCharacters(table.ColumnWidth(col)), nullptr);
   worksheet_freeze_panes(sheet, 2, 0);
   worksheet_set_paper(sheet, 9);  // A4
   worksheet_set_portrait(sheet);
@@ -82,7 +81,7 @@ void AddSheet(lxw_workbook* book, const Formats& f, const char* name, const char
 
 }  // namespace
 
-std::string XlsxBytes(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title,
+std::string XlsxBytes(const ui::TableModel& fittings, const ui::TableModel& pipes, const std::string& title,
                       const std::filesystem::path& workFolder) {
   std::random_device random;
   std::filesystem::path work = workFolder / ("~excel" + std::to_string(random() % 1000000) + ".tmp");

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "ui/Form.h"
+#include "ui/TableModel.h"
 
 namespace takeoff {
 
@@ -16,7 +16,7 @@ namespace takeoff {
 // its own in workFolder, removed again; give a folder whose path is plain
 // ASCII (the drive's \Tavrin\ folder), which the library can open on any
 // Windows code page. Throws ui::FileError naming that file.
-std::string XlsxBytes(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title,
+std::string XlsxBytes(const ui::TableModel& fittings, const ui::TableModel& pipes, const std::string& title,
                       const std::filesystem::path& workFolder);
 
 }  // namespace takeoff

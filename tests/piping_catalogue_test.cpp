@@ -568,8 +568,8 @@ TEST(CatalogueData, APlacedPartOfEveryFamilyTalliesUnderItsNames) {
   }
   c.t.Write(settings::HaikanFile("Toridasi.txt"), extract);
   takeoff::NoProgress none;
-  takeoff::MarkerExtract markers(takeoff::ReadExtractBytes(c.t.drive()), none);
   takeoff::Tally tally;
-  takeoff::TallyExtract(markers, takeoff::ReadNameLists(c.t.drive()), false, tally, none);
+  takeoff::TallyExtract(takeoff::ReadExtractBytes(c.t.drive()), takeoff::ReadNameLists(c.t.drive()), false, tally,
+                        none);
   EXPECT_EQ(tally.fittings, expected);
 }

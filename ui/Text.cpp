@@ -95,6 +95,10 @@ double Whole(double value) {
 std::string FormatWhole(double value) { return std::to_string(static_cast<long long>(Whole(value))); }
 
 std::string GetListField(std::string_view text, int n, char separator) {
+  return std::string(ListField(text, n, separator));
+}
+
+std::string_view ListField(std::string_view text, int n, char separator) {
   std::string_view rest = text;
   std::string_view result;
   for (int i = 0; i < n; ++i) {
@@ -106,7 +110,7 @@ std::string GetListField(std::string_view text, int n, char separator) {
     result = rest.substr(0, at);
     rest = rest.substr(at + 1);
   }
-  return std::string(result);
+  return result;
 }
 
 std::vector<std::string> Split(std::string_view text, char separator) {

@@ -32,6 +32,8 @@ std::string FormatWhole(double value);
 // text has fewer fields the remainder after the last separator is returned;
 // n = 0 gives empty text.
 std::string GetListField(std::string_view text, int n, char separator);
+// The same field as a view into the text.
+std::string_view ListField(std::string_view text, int n, char separator);
 std::vector<std::string> Split(std::string_view text, char separator);
 
 // Line n (from 1) of a file's lines; a line beyond the end reads as empty.

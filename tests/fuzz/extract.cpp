@@ -9,9 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const takeoff::NameLists lists = takeoff::ReadNameLists(fuzz::FuzzDrive::Get().drive());
   takeoff::NoProgress progress;
-  takeoff::MarkerExtract extract(std::string(fuzz::Bytes(data, size)), progress);
   takeoff::Tally tally;
-  takeoff::TallyExtract(extract, lists, false, tally, progress);
+  takeoff::TallyExtract(std::string(fuzz::Bytes(data, size)), lists, false, tally, progress);
   for (const auto& row : takeoff::PipeRows(tally.pipes))
     fuzz::Check(fuzz::FiniteNumber(row.amount), "a pipe total " + row.amount);
   for (const auto& row : takeoff::FittingRows(tally.fittings))

@@ -91,11 +91,10 @@ std::string Driver::Text(const ControlName& control) const { return dialog_.form
 std::string Driver::Cell(const ControlName& control, int row, int col) const {
   int id = Find(control);
   if (dialog_.form().control(id).kind != Kind::Grid) throw DriverError("「" + control.text + "」は表ではありません");
-  const Grid& grid = dialog_.form().GridOf(id);
-  if (row < 0 || col < 0 || row >= grid.rows || row >= static_cast<int>(grid.cells.size()) ||
-      col >= static_cast<int>(grid.cells[row].size()))
+  const TableModel& table = dialog_.form().Table(id);
+  if (row < 0 || col < 0 || row >= table.RowCount() || col >= table.ColumnCount())
     throw DriverError("「" + control.text + "」にセル " + std::to_string(row) + "," + std::to_string(col) + " はありません");
-  return grid.cells[row][col];
+  return table.Cell(row, col);
 }
 
 bool Driver::Checked(const ControlName& control) const { return dialog_.form().Checked(Find(control)); }
