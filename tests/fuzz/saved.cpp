@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<takeoff::ResultRow> pipes = takeoff::PipeRows(tally.pipes);
   for (const auto& row : pipes) fuzz::Check(fuzz::FiniteNumber(row.amount), "a pipe total " + row.amount);
   for (const auto& row : fittings) fuzz::Check(fuzz::FiniteNumber(row.amount), "a count " + row.amount);
-  ui::Grid fittingTable = takeoff::FilledTable(takeoff::Table::Fittings, fittings);
-  ui::Grid pipeTable = takeoff::FilledTable(takeoff::Table::Pipes, pipes);
+  const takeoff::ResultTable fittingTable(takeoff::Table::Fittings, fittings);
+  const takeoff::ResultTable pipeTable(takeoff::Table::Pipes, pipes);
   takeoff::TablesDocument(fittingTable, pipeTable, "title", 350);
   takeoff::CsvBytes(fittingTable, pipeTable, "title");
 
