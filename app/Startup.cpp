@@ -9,9 +9,10 @@ namespace app {
 namespace fs = std::filesystem;
 
 const char* const kUsage =
-    "使い方: tavrin [--drive DIR] [--play FILE]\n"
+    "使い方: tavrin [--drive DIR] [--play FILE [--gui]]\n"
     "  --drive DIR   DIR をドライブのルート（C:\\）として使う\n"
-    "  --play FILE   画面を出さずに FILE の操作を実行する（失敗すると終了コード 1）\n";
+    "  --play FILE   画面を出さずに FILE の操作を実行する（失敗すると終了コード 1）\n"
+    "  --gui         --play の操作を画面のダイアログに入力として送る\n";
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
   Options options;
@@ -19,9 +20,11 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
     const std::string& a = arguments[i];
     bool hasValue = i + 1 < arguments.size();
     if (a == "--drive" && hasValue) {
-      options.drive = fs::path(arguments[++i]);
+      options.drive = ui::PathFromUtf8(arguments[++i]);
     } else if (a == "--play" && hasValue) {
-      options.play = fs::path(arguments[++i]);
+      options.play = ui::PathFromUtf8(arguments[++i]);
+    } else if (a == "--gui") {
+      options.gui = true;
     } else if (a == "--help" || a == "-h") {
       options.help = true;
     } else if (a == "-platform" && hasValue) {
@@ -35,6 +38,9 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
 
 fs::path ChooseDriveRoot(const std::optional<fs::path>& option) {
   if (option) return *option;
+#ifdef _WIN32
+  return ui::ProgramFile().root_path();
+#endif
   if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return fs::path(prefix) / "drive_c";
   const char* home = std::getenv("HOME");
   fs::path homeDir = home && *home ? fs::path(home) : fs::current_path();
@@ -43,16 +49,16 @@ fs::path ChooseDriveRoot(const std::optional<fs::path>& option) {
   return homeDir / ".local" / "share" / "tavrin" / "drive";
 }
 
-fs::path ShippedData() {
+ShippedData FindShippedData() {
+  const fs::path program = ui::ProgramFile();
+#ifdef _WIN32
+  return ShippedData(program.parent_path().parent_path().parent_path(), true);
+#else
   std::error_code ec;
-#ifdef __linux__
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    fs::path installed = exe.parent_path().parent_path() / TAVRIN_INSTALLED_DATA;
-    if (fs::is_directory(installed / "Tavrin", ec)) return installed;
-  }
-#endif
+  fs::path installed = program.parent_path().parent_path() / TAVRIN_INSTALLED_DATA;
+  if (!program.empty() && fs::is_directory(installed / "Tavrin", ec)) return installed;
   return fs::path(TAVRIN_SOURCE_DATA);
+#endif
 }
 
 namespace {
@@ -64,12 +70,12 @@ bool IsText(const fs::path& file) {
   return extensions.count(ext) != 0;
 }
 
-void CopyShippedFile(const fs::path& from, const fs::path& to) {
+void CopyShippedFile(const fs::path& from, const fs::path& to, bool onDrive) {
   std::ifstream in(from, std::ios::binary);
   if (!in) throw ui::FileError(from, false);
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  if (!IsText(from)) return ui::WriteFileAtomically(to, bytes.str());
+  if (onDrive || !IsText(from)) return ui::WriteFileAtomically(to, bytes.str());
   std::vector<std::string> lines;
   std::istringstream text(bytes.str());
   for (std::string line; std::getline(text, line);) {
@@ -81,29 +87,46 @@ void CopyShippedFile(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
-bool InstallIfNeeded(const ui::Drive& drive, const fs::path& shipped) {
+bool InstallIfNeeded(const ui::Drive& drive, const ShippedData& shipped) {
   if (drive.Exists(R"(\Tavrin)")) return false;
   std::error_code ec;
-  fs::create_directories(drive.root(), ec);
-  const fs::path source = shipped / "Tavrin";
-  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
-       it.increment(ec)) {
-    fs::path target = drive.root() / "Tavrin" / fs::relative(it->path(), source);
-    if (it->is_directory()) {
-      fs::create_directories(target, ec);
-    } else if (it->is_regular_file()) {
-      fs::create_directories(target.parent_path(), ec);
-      CopyShippedFile(it->path(), target);
+  const fs::path source = ui::LocateUnder(shipped.folder, "Tavrin");
+  if (!fs::is_directory(source, ec)) throw ui::FileError(source, false);
+  // The data goes to a folder of its own first and becomes \Tavrin\ whole,
+  // so that an installation that fails half-way is tried again next time.
+  const fs::path staging = drive.root() / "Tavrin.installing";
+  fs::remove_all(staging, ec);
+  fs::create_directories(staging, ec);
+  if (ec) throw ui::FileError(staging, true);
+  try {
+    std::error_code walk;
+    for (auto it = fs::recursive_directory_iterator(source, walk); !walk && it != fs::recursive_directory_iterator();
+         it.increment(walk)) {
+      fs::path target = staging / fs::relative(it->path(), source);
+      if (it->is_directory()) {
+        fs::create_directories(target, ec);
+        if (ec) throw ui::FileError(target, true);
+      } else if (it->is_regular_file()) {
+        CopyShippedFile(it->path(), target, shipped.onDrive);
+      }
     }
+    if (walk) throw ui::FileError(source, false);
+    for (const char* folder : {"set", "HaikanSet", "SekisanData", "Mnl", "exe"}) {
+      fs::create_directories(staging / folder, ec);
+      if (ec) throw ui::FileError(staging / folder, true);
+    }
+    fs::rename(staging, drive.root() / "Tavrin", ec);
+    if (ec) throw ui::FileError(drive.root() / "Tavrin", true);
+  } catch (...) {
+    fs::remove_all(staging, ec);
+    throw;
   }
-  if (ec) throw ui::FileError(source, false);
-  for (const char* folder : {"set", "HaikanSet", "SekisanData", "Mnl", "exe"})
-    fs::create_directories(drive.root() / "Tavrin" / folder, ec);
   // A drive without Jw_cad gets the folder where Jw_cad would be, so that
   // the placement batches have somewhere to go.
-  if (!drive.Exists(R"(\jww)") && !drive.Exists(R"(\Program Files\Jw_cad\jww)"))
+  if (!drive.Exists(R"(\jww)") && !drive.Exists(R"(\Program Files\Jw_cad\jww)")) {
     fs::create_directories(drive.root() / "jww", ec);
-  if (!drive.Exists(R"(\Tavrin\set)")) throw ui::FileError(drive.Locate(R"(\Tavrin\set)"), true);
+    if (ec) throw ui::FileError(drive.root() / "jww", true);
+  }
   return true;
 }
 

@@ -13,11 +13,9 @@
 #include <vector>
 
 #include "ui/HostFiles.h"
+#include "ui/System.h"
 
 namespace ui {
-
-std::string Utf8ToCp932(std::string_view utf8);
-std::string Cp932ToUtf8(std::string_view cp932);
 
 // Text files by host path: CP932 with CR LF on disk, UTF-8 lines in memory.
 std::vector<std::string> ReadTextFile(const std::filesystem::path& file);

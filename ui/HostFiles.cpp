@@ -9,8 +9,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Describe(const fs::path& file, bool writing) {
-  return writing ? "ファイル " + file.string() + " に書き込めません。"
-                 : "ファイル " + file.string() + " が見つかりません。";
+  return writing ? "ファイル " + Utf8Of(file) + " に書き込めません。"
+                 : "ファイル " + Utf8Of(file) + " が見つかりません。";
 }
 
 std::string AsciiLower(std::string text) {
@@ -20,6 +20,13 @@ std::string AsciiLower(std::string text) {
 }
 
 }  // namespace
+
+fs::path PathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Of(const fs::path& path) {
+  std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
 
 FileError::FileError(const fs::path& file, bool writing) : std::runtime_error(Describe(file, writing)), file_(file) {}
 
@@ -60,11 +67,11 @@ fs::path LocateUnder(const fs::path& root, std::string_view windowsPath) {
       continue;
     }
     std::error_code ec;
-    if (searching && !fs::exists(current / name, ec)) {
+    if (searching && !fs::exists(current / PathFromUtf8(name), ec)) {
       std::string wanted = AsciiLower(name);
       bool found = false;
       for (const auto& entry : fs::directory_iterator(current, ec)) {
-        std::string candidate = entry.path().filename().string();
+        std::string candidate = Utf8Of(entry.path().filename());
         if (AsciiLower(candidate) == wanted) {
           name = candidate;
           found = true;
@@ -73,7 +80,7 @@ fs::path LocateUnder(const fs::path& root, std::string_view windowsPath) {
       }
       searching = found;
     }
-    current /= name;
+    current /= PathFromUtf8(name);
   }
   return current;
 }

@@ -21,6 +21,12 @@ class FileError : public std::runtime_error {
   std::filesystem::path file_;
 };
 
+// Paths and UTF-8 text: the program's strings are UTF-8 on every platform,
+// while a Windows path is made of UTF-16 names, so every conversion between
+// the two goes through these.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8Of(const std::filesystem::path& path);
+
 // Host path of a Windows path ("\Tavrin\set\Memo.ini", "C:/..." too) under
 // the root: existing components are matched case-insensitively, missing ones
 // keep the spelling given, and ".." never leaves the root.

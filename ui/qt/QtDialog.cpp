@@ -30,7 +30,24 @@ std::string S(const QString& text) { return text.toStdString(); }
 // room its list drops into.
 constexpr int kComboHeightDu = 12;
 
+std::exception_ptr held;
+
 }  // namespace
+
+void RethrowHeld() {
+  if (!held) return;
+  std::exception_ptr thrown = held;
+  held = nullptr;
+  std::rethrow_exception(thrown);
+}
+
+void QtDialog::Call(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (...) {
+    if (!held) held = std::current_exception();
+  }
+}
 
 QString FontFamily(const std::string& face) {
   if (face == "ＭＳ 明朝" || face == "MS Mincho") return "IPAMincho";
@@ -89,7 +106,7 @@ QWidget* QtDialog::Create(const Control& c) {
     case Kind::Button: {
       auto* button = new QPushButton(Q(c.caption), this);
       button->setAutoDefault(false);
-      connect(button, &QPushButton::clicked, this, [this, id] { handler_.UserClick(id); });
+      connect(button, &QPushButton::clicked, this, [this, id] { Call([&] { handler_.UserClick(id); }); });
       return button;
     }
     case Kind::Check:
@@ -107,7 +124,7 @@ QWidget* QtDialog::Create(const Control& c) {
       }
       button->setAutoExclusive(false);
       connect(button, &QAbstractButton::clicked, this, [this, id] {
-        if (id != kNoId) handler_.UserClick(id);
+        if (id != kNoId) Call([&] { handler_.UserClick(id); });
       });
       return button;
     }
@@ -138,7 +155,8 @@ QWidget* QtDialog::Create(const Control& c) {
       if (c.flags & kCentred) edit->setAlignment(Qt::AlignCenter);
       if (c.flags & kRight) edit->setAlignment(Qt::AlignRight);
       edit->installEventFilter(this);
-      connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) { handler_.UserEdit(id, S(text)); });
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, id](const QString& text) { Call([&] { handler_.UserEdit(id, S(text)); }); });
       return edit;
     }
     case Kind::Combo:
@@ -147,12 +165,13 @@ QWidget* QtDialog::Create(const Control& c) {
       combo->setEditable(c.kind == Kind::Combo);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->installEventFilter(this);
-      connect(combo, &QComboBox::activated, this, [this, id](int index) { handler_.UserSelect(id, index); });
+      connect(combo, &QComboBox::activated, this,
+              [this, id](int index) { Call([&] { handler_.UserSelect(id, index); }); });
       if (combo->lineEdit()) {
         combo->lineEdit()->installEventFilter(this);
         ids_[combo->lineEdit()] = id;
         connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                [this, id](const QString& text) { handler_.UserEdit(id, S(text)); });
+                [this, id](const QString& text) { Call([&] { handler_.UserEdit(id, S(text)); }); });
       }
       return combo;
     }
@@ -160,9 +179,9 @@ QWidget* QtDialog::Create(const Control& c) {
       auto* list = new QListWidget(this);
       list->installEventFilter(this);
       connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
-        if (!syncing_ && row >= 0) handler_.UserSelect(id, row);
+        if (!syncing_ && row >= 0) Call([&] { handler_.UserSelect(id, row); });
       });
-      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { handler_.UserDoubleClick(id); });
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { Call([&] { handler_.UserDoubleClick(id); }); });
       return list;
     }
     case Kind::Progress: {
@@ -211,6 +230,7 @@ void QtDialog::Sync(int id, Aspect aspect) {
         }
       } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(s.icon ? QString() : Q(s.text));
+        button->setAccessibleName(Q(s.text));
       } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(Q(s.text));
       } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
@@ -313,15 +333,15 @@ void QtDialog::paintEvent(QPaintEvent*) {
 void QtDialog::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     QPoint at = event->position().toPoint();
-    handler_.UserMouseClick(at.x(), at.y());
+    Call([&] { handler_.UserMouseClick(at.x(), at.y()); });
   }
 }
 
 void QtDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    handler_.UserEnter();
+    Call([&] { handler_.UserEnter(); });
   } else if (event->key() == Qt::Key_Escape) {
-    handler_.UserClose();
+    Call([&] { handler_.UserClose(); });
   } else {
     QDialog::keyPressEvent(event);
   }
@@ -330,24 +350,24 @@ void QtDialog::keyPressEvent(QKeyEvent* event) {
 void QtDialog::closeEvent(QCloseEvent* event) {
   if (!form_.ended()) {
     event->ignore();
-    handler_.UserClose();
+    Call([&] { handler_.UserClose(); });
   }
 }
 
 void QtDialog::reject() {
-  if (!form_.ended()) handler_.UserClose();
+  if (!form_.ended()) Call([&] { handler_.UserClose(); });
   else QDialog::reject();
 }
 
 void QtDialog::accept() {
-  if (!form_.ended()) handler_.UserEnter();
+  if (!form_.ended()) Call([&] { handler_.UserEnter(); });
   else QDialog::accept();
 }
 
 bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     auto it = ids_.find(watched);
-    if (it != ids_.end()) handler_.UserFocus(it->second);
+    if (it != ids_.end()) Call([&] { handler_.UserFocus(it->second); });
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <map>
 
 #include "ui/Dialog.h"
@@ -14,6 +15,11 @@ namespace ui::qt {
 // Qt font family standing in for a Windows font name.
 QString FontFamily(const std::string& windowsFace);
 QFont DialogFont(const Layout& layout);
+
+// Whatever the dialog's handler throws past its own error boundary (a play
+// script that fails) must not unwind through Qt: the window keeps it, and
+// the code that handed Qt the event throws it again.
+void RethrowHeld();
 
 class QtDialog : public QDialog, public FormView {
  public:
@@ -36,6 +42,8 @@ class QtDialog : public QDialog, public FormView {
   void accept() override;
 
  private:
+  // Calls the handler, keeping what it throws.
+  void Call(const std::function<void()>& action);
   QWidget* Create(const Control& control);
   void Sync(int id, Aspect aspect);
   void SyncAll(int id);
