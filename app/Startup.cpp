@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -133,17 +134,21 @@ bool InstallIfNeeded(const ui::Drive& drive, const ShippedData& shipped) {
 ui::Picture AppIcon() {
   return ui::Picture{32, 32, [](ui::Canvas& canvas) {
                        canvas.FillRect({0, 0, 32, 32}, {192, 192, 192});
+                       // A square-duct elbow in plan, coming up from below and turning right.
                        canvas.SetPen({0, 128, 0});
-                       // A square-duct elbow in plan: outer and inner sides with a flange.
-                       canvas.Arc({-26, 6, 30, 62}, 2, 34, 30, 6);
-                       canvas.Arc({-6, 22, 14, 42}, 4, 32, 4, 22);
-                       canvas.MoveTo(2, 34);
-                       canvas.LineTo(14, 34);
+                       canvas.Arc({8, 4, 36, 36}, 26, 4, 8, 22);
+                       canvas.Arc({18, 14, 16, 16}, 26, 14, 18, 22);
+                       for (auto [x1, y1, x2, y2] : {std::array{8, 22, 8, 31}, std::array{18, 22, 18, 31},
+                                                     std::array{26, 4, 31, 4}, std::array{26, 14, 31, 14}}) {
+                         canvas.MoveTo(x1, y1);
+                         canvas.LineTo(x2, y2);
+                       }
+                       // Its two flanges.
                        canvas.SetPen({0, 0, 255});
-                       canvas.MoveTo(4, 29);
-                       canvas.LineTo(4, 2);
-                       canvas.MoveTo(0, 30);
-                       canvas.LineTo(20, 30);
+                       canvas.MoveTo(5, 28);
+                       canvas.LineTo(22, 28);
+                       canvas.MoveTo(29, 1);
+                       canvas.LineTo(29, 18);
                      }};
 }
 

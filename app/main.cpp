@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   std::optional<ui::Player> player;
   if (options.play) {
     try {
-      player.emplace(ui::ParseScript(ui::ReadScriptFile(*options.play)), drive, std::cout);
+      player.emplace(ui::ParseScript(ui::ReadUtf8File(*options.play)), drive, std::cout);
     } catch (const std::exception& error) {
       std::cerr << "Tavrin: " << error.what() << "\n";
       return 1;

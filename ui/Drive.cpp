@@ -37,6 +37,17 @@ void WriteTextFile(const fs::path& file, const std::vector<std::string>& lines) 
   WriteFileAtomically(file, Utf8ToCp932(text));
 }
 
+std::vector<std::string> ReadUtf8File(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw FileError(file, false);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 Drive::Drive(fs::path root) : root_(std::move(root)) {}
 
 fs::path Drive::Locate(std::string_view windowsPath) const { return LocateUnder(root_, windowsPath); }

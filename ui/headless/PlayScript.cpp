@@ -1,6 +1,5 @@
 #include "ui/headless/PlayScript.h"
 
-#include <fstream>
 #include <ostream>
 
 #include "ui/Drive.h"
@@ -55,17 +54,6 @@ std::vector<ScriptLine> ParseScript(const std::vector<std::string>& lines) {
     script.push_back(std::move(line));
   }
   return script;
-}
-
-std::vector<std::string> ReadScriptFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw FileError(file, false);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
 }
 
 Player::Player(std::vector<ScriptLine> script, const ui::Drive& drive, std::ostream& out)

@@ -47,8 +47,6 @@ struct ScriptLine {
 };
 
 std::vector<ScriptLine> ParseScript(const std::vector<std::string>& lines);
-// The lines of a script file (UTF-8, LF or CR LF); a FileError when it cannot be read.
-std::vector<std::string> ReadScriptFile(const std::filesystem::path& file);
 
 // A run of a script, whatever the platform: the lines, the answers and files
 // they queue for the message boxes and file dialogs to come, and the message

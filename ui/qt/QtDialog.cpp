@@ -49,12 +49,7 @@ void QtDialog::Call(const std::function<void()>& action) {
   }
 }
 
-QString FontFamily(const std::string& face) {
-  if (face == "ＭＳ 明朝" || face == "MS Mincho") return "IPAMincho";
-  if (face == "ＭＳ Ｐ明朝" || face == "MS PMincho") return "IPAPMincho";
-  if (face == "ＭＳ ゴシック" || face == "MS Gothic") return "IPAGothic";
-  return "IPAPGothic";
-}
+QString FontFamily(const std::string& face) { return Q(StandInFont(face)); }
 
 QFont DialogFont(const Layout& layout) {
   QFont font(FontFamily(layout.font));
