@@ -49,6 +49,23 @@ void GridView::Show(double scale) {
     column.pszText = header.data();
     ListView_InsertColumn(list_, kFirst + col, &column);
   }
+  // The headers are centred, as a grid's fixed row.
+  HWND headers = ListView_GetHeader(list_);
+  for (int col = 0; col < grid.cols; ++col) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(headers, kFirst + col, &item);
+    item.fmt = (item.fmt & ~HDF_JUSTIFYMASK) | HDF_CENTER;
+    Header_SetItem(headers, kFirst + col, &item);
+  }
+  // Rows as high as the Qt front end's: an image list sets the height (the
+  // list view destroys the last one with itself).
+  const int rowHeight = static_cast<int>(18 * scale + 0.5);
+  if (rowHeight_ != rowHeight) {
+    HIMAGELIST old = ListView_SetImageList(list_, ImageList_Create(1, rowHeight, ILC_COLOR, 0, 0), LVSIL_SMALL);
+    if (old) ImageList_Destroy(old);
+    rowHeight_ = rowHeight;
+  }
   ListView_SetItemCountEx(list_, grid.rows > 0 ? grid.rows - 1 : 0, 0);
   if (grid.rows > 1) ListView_EnsureVisible(list_, 0, FALSE);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);

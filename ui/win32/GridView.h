@@ -32,6 +32,7 @@ class GridView {
  private:
   HWND list_;
   std::function<const Grid&()> grid_;
+  int rowHeight_ = 0;
 };
 
 }  // namespace ui::win32

@@ -107,11 +107,15 @@ void PrintPages(HDC printer, const PrintDocument& document, const wchar_t* file)
       AbortDoc(printer);
       throw std::runtime_error("印刷できませんでした。");
     }
-    // The device's origin is the corner of its printable area; the pages
-    // are laid out from the paper's.
-    SetMapMode(printer, MM_HIMETRIC);
-    POINT corner{GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY)};
-    SetViewportOrgEx(printer, -corner.x, -corner.y, nullptr);
+    // 0.01 mm from the paper's corner, y upwards: exactly, from the
+    // device's dots per inch (the stock 0.01 mm mapping goes through the
+    // page's size in whole millimetres), and from the corner of the paper
+    // rather than of the printable area, where the device's origin lies.
+    SetMapMode(printer, MM_ANISOTROPIC);
+    SetWindowExtEx(printer, 2540, 2540, nullptr);
+    SetViewportExtEx(printer, GetDeviceCaps(printer, LOGPIXELSX), -GetDeviceCaps(printer, LOGPIXELSY), nullptr);
+    SetViewportOrgEx(printer, -GetDeviceCaps(printer, PHYSICALOFFSETX), -GetDeviceCaps(printer, PHYSICALOFFSETY),
+                     nullptr);
     DrawPage(printer, document, page);
     if (EndPage(printer) <= 0) {
       AbortDoc(printer);

@@ -231,13 +231,29 @@ HWND Win32Dialog::Create(const Control& c, bool continuesGroup) {
                                 hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id == kNoId ? 0xFFFF : c.id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) throw std::runtime_error("「" + form_.layout().caption + "」のコントロールを作れません。");
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SetFont(window, c.kind);
   if (c.kind == Kind::Combo || c.kind == Kind::DropList) SendMessageW(window, CB_SETMINVISIBLE, 12, 0);
   if (c.kind == Kind::Grid) {
     const int id = c.id;
     grids_[id] = std::make_unique<GridView>(window, [this, id]() -> const Grid& { return form_.GridOf(id); });
   }
   return window;
+}
+
+void Win32Dialog::SetFont(HWND window, Kind kind) {
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  // The margins an edit box takes by itself for a Japanese font leave room
+  // for two digits where the layouts give three: the text goes up to the
+  // frame, as in the Qt front end.
+  HWND edit = window;
+  if (kind == Kind::Combo) {
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof combo;
+    GetComboBoxInfo(window, &combo);
+    edit = combo.hwndItem;
+  }
+  if (kind == Kind::Edit || kind == Kind::Combo)
+    SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
 void Win32Dialog::Place() {
@@ -248,7 +264,7 @@ void Win32Dialog::Place() {
     if (c->kind == Kind::Combo || c->kind == Kind::DropList)
       height = std::max(height, static_cast<int>(kComboDropHeight * scale_));
     SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    SetFont(window, c->kind);
   }
   for (const auto& [id, grid] : grids_) grid->Show(scale_);
   for (const auto& [id, bitmap] : icons_) SetIconImage(id);

@@ -58,6 +58,7 @@ class Win32Dialog : public FormView {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int id, int code, HWND from);
   HWND Create(const Control& control, bool continuesGroup);
+  void SetFont(HWND window, Kind kind);
   // Places the window and every control for the DPI, with the font for it.
   void Place();
   void Sync(int id, Aspect aspect);
