@@ -73,7 +73,7 @@ bool IsText(const fs::path& file) {
 
 void CopyShippedFile(const fs::path& from, const fs::path& to, bool onDrive) {
   std::ifstream in(from, std::ios::binary);
-  if (!in) throw ui::FileError(from, false);
+  if (!in) throw ui::FileError(from, ui::FileError::kUnreadable);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   if (onDrive || !IsText(from)) return ui::WriteFileAtomically(to, bytes.str());
@@ -91,14 +91,18 @@ void CopyShippedFile(const fs::path& from, const fs::path& to, bool onDrive) {
 bool InstallIfNeeded(const ui::Drive& drive, const ShippedData& shipped) {
   if (drive.Exists(R"(\Tavrin)")) return false;
   std::error_code ec;
+  // On Windows the program itself lies in the data's folder (\Tavrin\exe\),
+  // so the data is there only with its settings.
   const fs::path source = ui::LocateUnder(shipped.folder, "Tavrin");
-  if (!fs::is_directory(source, ec)) throw ui::FileError(source, false);
+  if (!fs::is_directory(ui::LocateUnder(source, "set"), ec)) throw ui::FileError(ui::LocateUnder(source, "set"), false);
+  fs::create_directories(drive.root(), ec);
+  if (!fs::is_directory(drive.root(), ec)) throw ui::FileError(drive.root(), true);
   // The data goes to a folder of its own first and becomes \Tavrin\ whole,
   // so that an installation that fails half-way is tried again next time.
   const fs::path staging = drive.root() / "Tavrin.installing";
   fs::remove_all(staging, ec);
   fs::create_directories(staging, ec);
-  if (ec) throw ui::FileError(staging, true);
+  if (ec) throw ui::FileError(drive.root() / "Tavrin", true);
   try {
     std::error_code walk;
     for (auto it = fs::recursive_directory_iterator(source, walk); !walk && it != fs::recursive_directory_iterator();

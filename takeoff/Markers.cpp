@@ -133,7 +133,8 @@ std::string ReadExtractBytes(const ui::Drive& drive) {
   if (ec || !std::filesystem::is_regular_file(file, ec)) throw ui::FileError(file, false);
   std::ifstream in(file, std::ios::binary);
   std::string bytes(size, '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) throw ui::FileError(file, false);
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
+    throw ui::FileError(file, ui::FileError::kUnreadable);
   return bytes;
 }
 

@@ -98,7 +98,7 @@ TEST(Installation, MissingDataNamesTheFolderAndLeavesNoHalfInstallation) {
     app::InstallIfNeeded(drive, root / "nothing");
     FAIL() << "installed from nothing";
   } catch (const ui::FileError& error) {
-    EXPECT_EQ(error.file(), root / "nothing" / "Tavrin");
+    EXPECT_EQ(error.file(), root / "nothing" / "Tavrin" / "set");
   }
   EXPECT_FALSE(fs::exists(root / "Tavrin"));
   test::TestDrive shipped;

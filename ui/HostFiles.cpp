@@ -30,6 +30,9 @@ std::string Utf8Of(const fs::path& path) {
 
 FileError::FileError(const fs::path& file, bool writing) : std::runtime_error(Describe(file, writing)), file_(file) {}
 
+FileError::FileError(const fs::path& file, Unreadable)
+    : std::runtime_error("ファイル " + Utf8Of(file) + " を読み込めません。"), file_(file) {}
+
 void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
   static std::mt19937 random{std::random_device{}()};
   fs::path temporary = file;

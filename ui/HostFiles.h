@@ -14,7 +14,12 @@ namespace ui {
 // the dialog framework shows it and stops the current action.
 class FileError : public std::runtime_error {
  public:
+  // A file that is missing (not writing) or cannot be written.
   FileError(const std::filesystem::path& file, bool writing);
+  // A file that is there but cannot be read, for example one that another
+  // program keeps locked.
+  enum Unreadable { kUnreadable };
+  FileError(const std::filesystem::path& file, Unreadable);
   const std::filesystem::path& file() const { return file_; }
 
  private:

@@ -1,14 +1,17 @@
 #include "tests/windows/Wine.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 #include "jw/host/Host.h"
-#include "jw/host/Process.h"
 
 extern char** environ;
 
@@ -33,6 +36,7 @@ std::vector<std::string> CommandLine(const fs::path& program, const std::vector<
 
 fs::path WinePrefix() { return TAVRIN_WINE_PREFIX; }
 fs::path TavrinExe() { return fs::path(TAVRIN_WINDOWS_PROGRAMS) / "Tavrin.exe"; }
+fs::path UnpackedTavrinExe() { return fs::path(TAVRIN_WINDOWS_PACKAGE) / "Tavrin" / "exe" / "Tavrin.exe"; }
 fs::path WindowsHelper(const std::string& name) { return fs::path(TAVRIN_WINDOWS_HELPERS) / (name + ".exe"); }
 
 bool WineRequired() {
@@ -58,11 +62,19 @@ std::string WindowsPath(const fs::path& host) {
   return path;
 }
 
-int RunUnderWine(const fs::path& program, const std::vector<std::string>& arguments) {
-  return jw::RunProcess(CommandLine(program, arguments), Environment());
+int RunUnderWine(const fs::path& program, const std::vector<std::string>& arguments, std::string* output) {
+  if (!output) return WaitFor(StartUnderWine(program, arguments));
+  const fs::path file = fs::temp_directory_path() / ("tavrin-wine-output-" + std::to_string(getpid()));
+  int code = WaitFor(StartUnderWine(program, arguments, file));
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  *output = text.str();
+  fs::remove(file);
+  return code;
 }
 
-int StartUnderWine(const fs::path& program, const std::vector<std::string>& arguments) {
+int StartUnderWine(const fs::path& program, const std::vector<std::string>& arguments, const fs::path& output) {
   std::vector<std::string> argv = CommandLine(program, arguments);
   std::vector<std::string> variables;
   for (char** e = environ; *e; ++e) variables.emplace_back(*e);
@@ -72,9 +84,16 @@ int StartUnderWine(const fs::path& program, const std::vector<std::string>& argu
   args.push_back(nullptr);
   for (std::string& v : variables) envs.push_back(v.data());
   envs.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!output.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  }
   pid_t pid = 0;
-  if (posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), envs.data()) != 0)
-    throw std::runtime_error("cannot start " + argv[0]);
+  int failed = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envs.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (failed) throw std::runtime_error("cannot start " + argv[0]);
   return pid;
 }
 

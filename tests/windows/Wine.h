@@ -25,16 +25,21 @@ bool WineRequired();
 
 std::filesystem::path WinePrefix();
 std::filesystem::path TavrinExe();
+// Tavrin.exe where the zip puts it: \Tavrin\exe\ beside the shipped data.
+std::filesystem::path UnpackedTavrinExe();
 // A helper built beside Tavrin.exe for the tests (hold_file, codepage_dump).
 std::filesystem::path WindowsHelper(const std::string& name);
 
 // The path a Windows program sees for a host path: Wine maps the root to Z:.
 std::string WindowsPath(const std::filesystem::path& host);
 
-// Runs a Windows program under Wine in the prefix and returns its exit code.
-int RunUnderWine(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+// Runs a Windows program under Wine in the prefix and returns its exit
+// code; with an output, what it printed goes there.
+int RunUnderWine(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                 std::string* output = nullptr);
 // Starts one and returns its process id, for WaitFor.
-int StartUnderWine(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+int StartUnderWine(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& output = {});
 int WaitFor(int pid);
 
 }  // namespace test
