@@ -1,5 +1,6 @@
 #include "app/CommandPanel.h"
 
+#include "app/Programs.h"
 #include "settings/AttributeDialog.h"
 #include "settings/DuctSettings.h"
 #include "ui/Drive.h"
@@ -61,6 +62,9 @@ void CommandPanel::OnInit() {
   form().SetColours(kStatusLabel, kStatusText, kStatusBack);
   SelectPreset(0);
   RefreshStatus();
+  // Said at once rather than when Jw_cad fails to start it.
+  if (auto missing = MissingProgram(drive()))
+    form().SetText(kStatusLabel, R"(\Tavrin\exe\)" + *missing + " がありません。Jw_cadで作図できません。");
 }
 
 void CommandPanel::OnNotify(int id, ui::Notify what) {

@@ -22,6 +22,8 @@ class CommandPanel : public ui::DialogHandler {
 
  protected:
   void OnInit() override;
+  // The panel is the program: it stays open, and its commands still work.
+  void OnOpeningFailed() override {}
   void OnNotify(int id, ui::Notify what) override;
   void OnOk() override {}  // Enter does not close the panel
 

@@ -72,13 +72,10 @@ bool IsText(const fs::path& file) {
 }
 
 void CopyShippedFile(const fs::path& from, const fs::path& to, bool onDrive) {
-  std::ifstream in(from, std::ios::binary);
-  if (!in) throw ui::FileError(from, ui::FileError::kUnreadable);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (onDrive || !IsText(from)) return ui::WriteFileAtomically(to, bytes.str());
+  std::string bytes = ui::ReadFileBytes(from);
+  if (onDrive || !IsText(from)) return ui::WriteFileAtomically(to, bytes);
   std::vector<std::string> lines;
-  std::istringstream text(bytes.str());
+  std::istringstream text(bytes);
   for (std::string line; std::getline(text, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);

@@ -3,23 +3,32 @@
 #include <optional>
 
 #include "app/CommandPanel.h"
+#include "app/Programs.h"
 #include "app/Startup.h"
 #include "ui/FrontEnd.h"
 #include "ui/headless/PlayScript.h"
 
 namespace {
 
-// Installs the shipped data on a new drive; false (and the error reported)
-// when that fails.
+// Installs the shipped data on a new drive and brings its placing programs
+// up to date; false (and the error reported) when the data is not there.
 bool Install(const ui::Drive& drive, const std::function<void(const std::exception&)>& report) {
+  const app::ShippedData shipped = app::FindShippedData();
   try {
-    if (app::InstallIfNeeded(drive, app::FindShippedData()))
+    if (app::InstallIfNeeded(drive, shipped))
       std::cerr << "Tavrin: " << ui::Utf8Of(drive.root()) << " に初期データをインストールしました。\n";
-    return true;
   } catch (const std::exception& error) {
     report(error);
     return false;
   }
+  // The panel still serves without them; its status line says what is missing.
+  try {
+    if (app::UpdatePrograms(drive, app::ShippedPrograms(shipped.folder)) > 0)
+      std::cerr << "Tavrin: \\Tavrin\\exe\\ の作図用プログラムを更新しました。\n";
+  } catch (const std::exception& error) {
+    std::cerr << "Tavrin: " << error.what() << "\n";
+  }
+  return true;
 }
 
 }  // namespace

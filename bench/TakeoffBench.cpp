@@ -1,81 +1,172 @@
-// The take-off tally on large drawings: writes marker extracts of 20,000 and
-// 200,000 markers, then tallies each in a process of its own and prints the
-// time and the peak memory, so that the growth from one to the other shows.
+// The take-off tally on large drawings. Writes marker extracts of 20,000
+// and 200,000 markers (half fittings, half pipes), then for each, in a
+// process of its own so that the peak memory is its own:
+//   - the baseline: reading the extract from the page cache and one plain
+//     pass over its bytes (counting the line ends with memchr);
+//   - the tally as "集計開始" runs it up to the rows of both tables: reading
+//     the extract, decoding the markers, forming the entries, aggregating
+//     and ordering the rows;
+// each the best of a few runs in processor time (user and system: the
+// machine may be busy with other work), the tally also as a ratio to the
+// baseline;
+// and the peak memory above the extract's size. Then the former tally
+// (bench/ReferenceTally.h) on the same extract, whose saved result must be
+// the same bytes, and the growth from the smaller drawing to the larger.
 //
 //   ninja -C build takeoff_bench && build/bench/takeoff_bench   (or: ninja -C build benchmarks)
 #include <sys/resource.h>
 
-#include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <iostream>
+#include <functional>
 #include <string>
 
-#include "bench/MarkerExtract.h"
-#include "settings/Paths.h"
+#include "bench/ReferenceTally.h"
+#include "bench/TakeoffDrive.h"
 #include "takeoff/Entries.h"
-#include "takeoff/ResultTables.h"
 #include "takeoff/Rows.h"
-#include "ui/Drive.h"
+#include "takeoff/SavedResult.h"
 
 namespace fs = std::filesystem;
 using namespace takeoff;
 
 namespace {
 
-NameLists BenchLists() {
-  NameLists lists;
-  for (int i = 1; i <= 22; ++i) lists.families.push_back("継手" + std::to_string(i));
-  for (int i = 1; i <= 8; ++i) lists.fittingClasses.push_back("分類" + std::to_string(i));
-  lists.pipeClasses = lists.fittingClasses;
-  for (auto& kinds : lists.pipeKinds) kinds = {"管種A", "管種B", "管種C"};
-  for (int i = 1; i <= 13; ++i) lists.pipeNames.push_back("配管" + std::to_string(i));
-  for (int f = 0; f < 22; ++f)
-    for (int sheet = 1; sheet <= 4; ++sheet)
-      for (int cell = 1; cell <= 20; ++cell)
-        lists.breakdowns[std::to_string(f) + "_" + std::to_string(sheet) + "_" + std::to_string(cell)] =
-            Breakdown{cell % 7 == 0 ? 2 : 1, "部材" + std::to_string(cell), "ソケット"};
-  return lists;
+constexpr int kRuns = 5;
+
+// Processor seconds of this process so far.
+double Seconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return now.tv_sec + now.tv_nsec * 1e-9;
 }
 
-// One tally of the extract on the drive, as "集計開始" runs it.
-int Run(const fs::path& root) {
-  ui::Drive drive(root);
-  NameLists lists = BenchLists();
-  NoProgress none;
-  auto start = std::chrono::steady_clock::now();
-  MarkerExtract extract(ReadExtractBytes(drive), none);
-  Tally tally;
-  TallyExtract(extract, lists, false, tally, none);
-  ui::Grid fittings = FilledTable(Table::Fittings, FittingRows(tally.fittings));
-  ui::Grid pipes = FilledTable(Table::Pipes, PipeRows(tally.pipes));
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+// The best time of a few runs.
+double Best(const std::function<void()>& run) {
+  double best = 1e9;
+  for (int i = 0; i < kRuns; ++i) {
+    const double start = Seconds();
+    run();
+    best = std::min(best, Seconds() - start);
+  }
+  return best;
+}
+
+double PeakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("%9zu circles %8zu entries %6d rows %7.3f s %7.1f MB peak\n", extract.size(),
-              tally.fittings.size() + tally.pipes.size(), fittings.rows + pipes.rows - 2, seconds,
-              usage.ru_maxrss / 1024.0);
+  return usage.ru_maxrss / 1024.0;
+}
+
+size_t CountLines(const std::string& bytes) {
+  size_t lines = 0;
+  for (const char *p = bytes.data(), *end = p + bytes.size();
+       (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+    ++lines;
+  return lines;
+}
+
+// In a process of its own: "seconds of the baseline, of the tally, of the
+// tally without reading, peak MB, entries, rows, seconds of the memchr pass
+// alone and of the tally up to the entries", and the saved result in
+// after.sdt.
+int RunTally(const fs::path& root) {
+  ui::Drive drive(root);
+  const NameLists lists = ReadNameLists(drive);
+  NoProgress none;
+  Tally tally;
+  size_t rows = 0;
+  double decoding = 1e9, entries = 1e9;
+  auto tallyOnce = [&] {
+    tally = Tally{};  // as on a first "集計開始"
+    std::string extract = ReadExtractBytes(drive);
+    const double start = Seconds();
+    TallyExtract(std::move(extract), lists, false, tally, none);
+    entries = std::min(entries, Seconds() - start);
+    rows = FittingRows(tally.fittings, none).size() + PipeRows(tally.pipes, none).size();
+    decoding = std::min(decoding, Seconds() - start);
+  };
+  // The peak of one tally in a fresh process; the runs after it reuse the
+  // memory the first one let go.
+  tallyOnce();
+  const double peak = PeakMegabytes();
+  volatile size_t lines = 0;
+  const double baseline = Best([&] { lines = CountLines(ReadExtractBytes(drive)); });
+  const std::string bytes = ReadExtractBytes(drive);
+  const double pass = Best([&] { lines = CountLines(bytes); });
+  const double seconds = Best(tallyOnce);
+  ui::WriteTextFile(root / "after.sdt", SavedLines(tally));
+  std::printf("%.4f %.4f %.4f %.1f %zu %zu %.4f %.4f\n", baseline, seconds, decoding, peak,
+              tally.fittings.size() + tally.pipes.size(), rows, pass, entries);
   return 0;
 }
+
+// In a process of its own: the former tally's "seconds, peak MB", and its
+// saved result in before.sdt.
+int RunReference(const fs::path& root) {
+  ui::Drive drive(root);
+  const NameLists lists = ReadNameLists(drive);
+  Tally tally = reference::Tally(ReadExtractBytes(drive), lists);
+  const double peak = PeakMegabytes();
+  const double seconds = Best([&] { tally = reference::Tally(ReadExtractBytes(drive), lists); });
+  ui::WriteTextFile(root / "before.sdt", SavedLines(tally));
+  std::printf("%.4f %.1f\n", seconds, peak);
+  return 0;
+}
+
+// The numbers a child process printed.
+std::vector<double> Child(const char* self, const char* mode, const fs::path& root) {
+  const std::string command = "'" + std::string(self) + "' " + mode + " '" + root.string() + "'";
+  std::vector<double> numbers;
+  if (FILE* out = popen(command.c_str(), "r")) {
+    for (double n; std::fscanf(out, "%lf", &n) == 1;) numbers.push_back(n);
+    if (pclose(out) != 0) numbers.clear();
+  }
+  return numbers;
+}
+
+struct Measured {
+  double seconds, aboveFile;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::string(argv[1]) == "run") return Run(argv[2]);
-  fs::path base = fs::temp_directory_path() / "tavrin-takeoff-bench";
-  for (size_t markers : {10000, 100000}) {
-    fs::path root = base / std::to_string(markers);
-    fs::create_directories(root / "Tavrin" / "HaikanSet");
-    std::vector<std::string> lines = bench::RandomExtract(markers, markers, 1);
-    ui::Drive(root).WriteLines(settings::HaikanFile("Toridasi.txt"), lines);
-    std::printf("%6zu fittings + %6zu pipes, %8zu lines, %6.1f MB: ", markers, markers, lines.size(),
-                fs::file_size(ui::Drive(root).Locate(settings::HaikanFile("Toridasi.txt"))) / 1e6);
-    std::fflush(stdout);
-    lines = {};
-    std::string command = "'" + std::string(argv[0]) + "' run '" + root.string() + "'";
-    if (std::system(command.c_str()) != 0) return 1;
+  if (argc == 3 && std::string(argv[1]) == "tally") return RunTally(argv[2]);
+  if (argc == 3 && std::string(argv[1]) == "reference") return RunReference(argv[2]);
+  const fs::path base = fs::temp_directory_path() / "tavrin-takeoff-bench";
+  std::vector<Measured> sizes;
+  bool same = true;
+  for (size_t markers : {20000, 200000}) {
+    const fs::path root = base / std::to_string(markers);
+    const double fileMegabytes = bench::WriteTakeoffDrive(root, markers) / 1048576.0;
+    std::vector<double> after = Child(argv[0], "tally", root);
+    std::vector<double> before = Child(argv[0], "reference", root);
+    if (after.size() != 8 || before.size() != 2) {
+      std::fprintf(stderr, "a measuring run failed\n");
+      return 1;
+    }
+    const bool sameSaved = ui::ReadTextFile(root / "after.sdt") == ui::ReadTextFile(root / "before.sdt");
+    same = same && sameSaved;
+    const double above = after[3] - fileMegabytes;
+    std::printf("%7zu markers, %5.1f MB extract, %6.0f entries, %6.0f rows\n", markers, fileMegabytes, after[4],
+                after[5]);
+    std::printf("  baseline (read + memchr pass)  %7.3f s\n", after[0]);
+    std::printf("  tally to the rows              %7.3f s  = %4.1f x baseline\n", after[1], after[1] / after[0]);
+    std::printf("    without the read             %7.3f s  = %4.1f x the memchr pass alone (%.3f s)\n", after[2],
+                after[2] / after[6], after[6]);
+    std::printf("    of which to the entries      %7.3f s  = %4.1f x the memchr pass alone\n", after[7],
+                after[7] / after[6]);
+    std::printf("  peak memory                    %7.1f MB = %5.1f MB above the extract\n", after[3], above);
+    std::printf("  former tally to the entries    %7.3f s, %7.1f MB peak; saved result %s\n", before[0], before[1],
+                sameSaved ? "the same" : "DIFFERS");
+    sizes.push_back({after[1], above});
   }
+  std::printf("growth 20,000 -> 200,000 markers: %.1f x in time, %.1f x in memory above the extract\n",
+              sizes[1].seconds / sizes[0].seconds, sizes[1].aboveFile / sizes[0].aboveFile);
   fs::remove_all(base);
-  return 0;
+  return same ? 0 : 1;
 }

@@ -28,10 +28,10 @@ std::optional<std::vector<double>> SplitTrunk(const std::string& ratio, size_t c
   std::vector<double> widths;
   double rest = trunk;
   for (size_t i = 0; i + 1 < channels; ++i) {
-    widths.push_back(std::trunc(trunk * parts[i] / sum * 0.2) * 5);
+    widths.push_back(ui::Whole(trunk * parts[i] / sum * 0.2) * 5);
     rest -= widths.back();
   }
-  widths.push_back(std::trunc(rest));
+  widths.push_back(ui::Whole(rest));
   return widths;
 }
 
@@ -195,6 +195,10 @@ FittingIds BranchDialog::Fitting(const BranchIds& b) {
   ids.preview = kPreview;
   ids.status = kStatus;
   return ids;
+}
+
+std::vector<ListedBox> BranchDialog::SizeLists(const BranchIds& b) {
+  return {{kRightList, kRight}, {kLeftList, b.left}, {kTopList, b.top}, {kTrunkList, b.trunk}};
 }
 
 void BranchDialog::AddRatioAndSettings(ui::Layout& l, ui::Point at) {

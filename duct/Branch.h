@@ -128,6 +128,8 @@ class BranchDialog : public FittingDialog {
 
   // The shared controls for the fitting-dialog base.
   static FittingIds Fitting(const BranchIds& ids);
+  // The size lists and the boxes their sizes go into.
+  static std::vector<ListedBox> SizeLists(const BranchIds& ids);
   // The groups "《幹管分割比》" and "《設定》", 198 × 54 dialog units from `at`.
   static void AddRatioAndSettings(ui::Layout& layout, ui::Point at);
 

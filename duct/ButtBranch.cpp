@@ -65,8 +65,10 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 ButtBranch::ButtBranch(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Tuki.tec", "Tuki.ini", {6.5, 115, 120}, 3, kStatusSet, Ids()},
-                    Settings()) {}
+    : FittingDialog(
+          env, MakeLayout(),
+          FittingSetup{"Tuki.tec", "Tuki.ini", {6.5, 115, 120}, 3, kStatusSet, Ids(), 0, {{kSizeList, kWidth}}},
+          Settings()) {}
 
 void ButtBranch::FillLists() { FillSizeList(kSizeList); }
 

@@ -35,25 +35,25 @@ ui::Layout MakeLayout() {
   l.height = 262;
   AddGuideAnchor(l, D::kAnchor, {7, 7});
   // Boxes on the guide sketch, each on its dimension line.
-  l.Label(ui::kNoId, "L1=", {55, 29, 13, 10});
+  l.Label(ui::kNoId, "L1=", {54, 29, 14, 10});
   l.Edit(D::kLength1, {68, 28, 24, 12}, ui::kCentred);
-  l.Label(ui::kNoId, "L2=", {108, 29, 13, 10});
+  l.Label(ui::kNoId, "L2=", {107, 29, 14, 10});
   l.Edit(D::kLength2, {121, 28, 24, 12}, ui::kCentred);
-  l.Label(D::kLength3Label, "L3=", {162, 29, 13, 10});
+  l.Label(D::kLength3Label, "L3=", {161, 29, 14, 10});
   l.Edit(D::kLength3, {175, 28, 24, 12}, ui::kCentred);
-  l.Label(ui::kNoId, "W=", {72, 46, 11, 10});
+  l.Label(ui::kNoId, "W=", {75, 46, 13, 10});
   l.Edit(D::kBlade, {89, 45, 24, 12}, ui::kCentred);
   l.Label(ui::kNoId, "D", {5, 82, 8, 10});
   l.Edit(D::kSize, {14, 81, 27, 12}, ui::kCentred);
   l.DropList(D::kSizeList, {8, 110, 38, 100});
-  l.Label(ui::kNoId, "羽隙間　S=", {139, 117, 40, 10});
+  l.Label(ui::kNoId, "羽隙間　S=", {136, 117, 43, 10});
   l.Edit(D::kGap, {179, 116, 24, 12}, ui::kCentred);
   l.Label(ui::kNoId, "A=", {78, 132, 11, 10});
   l.Edit(D::kOperator, {89, 131, 24, 12}, ui::kCentred);
 
   l.Group("《種類》", {7, 156, 150, 40});
-  for (int i = 0; i < 5; ++i) l.Radio(D::kKind1 + i, kKindNames[i], {14 + i * 28, 169, 27, 10}, 1);
-  l.Label(ui::kNoId, "短管", {126, 182, 20, 10});
+  for (int i = 0; i < 5; ++i) l.Radio(D::kKind1 + i, kKindNames[i], {12 + i * 29, 169, 29, 10}, 1);
+  l.Label(ui::kNoId, "短管", {130, 182, 20, 10});
   l.Group("《配置基点》", {163, 156, 64, 40});
   for (int i = 0; i < 6; ++i) l.Radio(D::kReference1 + i, "", {178 + (i / 2) * 18, 168 + (i % 2) * 13, 10, 10}, 2);
   l.Check(D::kHatched, "FDハッチング有り", {14, 204, 80, 10});
@@ -86,6 +86,12 @@ std::string DamperSettingsFile(int kind) {
   return files[kind - 1];
 }
 
+// The kind's guide sketch, named as its settings file: Danpa_VD.tec ...
+std::string DamperGuideFile(int kind) {
+  std::string file = DamperSettingsFile(kind);
+  return file.replace(file.size() - 3, 3, "tec");
+}
+
 std::vector<SettingLine> DamperSettings(int kind) {
   std::vector<SettingLine> lines = {TextLine(D::kLength1), TextLine(D::kLength2)};
   if (kind == D::kFDPlus) lines.push_back(TextLine(D::kLength3));
@@ -98,7 +104,8 @@ std::vector<SettingLine> DamperSettings(int kind) {
 }
 
 Damper::Damper(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Danpa.tec", "Danpa.ini", {4, 70, 145}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"", "Danpa.ini", {4, 70, 145}, 4, kStatusSet, Ids(), 0, {{kSizeList, kSize}}},
                     {ChoiceLine({kKind1, kKind1 + 1, kKind1 + 2, kKind1 + 3, kKind1 + 4})}) {}
 
 void Damper::OnInit() {
@@ -121,6 +128,7 @@ void Damper::KindChosen() {
   form().SetEnabled(kReference1 + 4, plus);
   form().SetEnabled(kReference1 + 5, plus);
   form().SetEnabled(kHatched, kind() >= kFD);
+  ReadGuide(DamperGuideFile(kind()));
   LoadSettings(DamperSettingsFile(kind()), DamperSettings(kind()));
   // A kind without the reference point left checked (FD+'s right column,
   // or a settings line that matches no button) starts from the inlet.

@@ -54,8 +54,9 @@ class Damper : public FittingDialog {
   void BuildOperator();
 };
 
-// The per-kind settings file and its lines, for the kinds 1..5.
+// The per-kind settings file, guide sketch and settings lines, for the kinds 1..5.
 std::string DamperSettingsFile(int kind);
+std::string DamperGuideFile(int kind);
 std::vector<SettingLine> DamperSettings(int kind);
 
 }  // namespace duct

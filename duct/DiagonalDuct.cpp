@@ -6,6 +6,7 @@
 #include "duct/VerticalOffset.h"
 #include "figure/Preview.h"
 #include "figure/RotationButtons.h"
+#include "ui/Text.h"
 
 namespace duct {
 namespace {
@@ -38,7 +39,7 @@ ui::Layout MakeLayout() {
   l.Label(ui::kNoId, "E", {118, 22, 6, 10});
   l.Label(ui::kNoId, "W", {18, 35, 8, 10});
   l.Edit(D::kWidth, {10, 45, 24, 12}, ui::kCentred);
-  l.DropList(D::kWidthList, {6, 59, 32, 100});
+  l.DropList(D::kWidthList, {6, 59, 35, 100});
   for (int i = 0; i < 3; ++i) {
     static const int y[] = {29, 46, 62};
     l.Radio(D::kAtStartB + i, "", {32, y[i], 10, 10}, 6);
@@ -50,7 +51,7 @@ ui::Layout MakeLayout() {
   l.Label(ui::kNoId, "※R開始位置", {116, 96, 50, 10});
   l.Label(ui::kNoId, "H", {18, 149, 8, 10});
   l.Edit(D::kHeight, {10, 159, 24, 12}, ui::kCentred);
-  l.DropList(D::kHeightList, {6, 173, 32, 100});
+  l.DropList(D::kHeightList, {6, 173, 35, 100});
   l.Label(ui::kNoId, "振り高", {202, 133, 30, 10});
   l.Edit(D::kRise, {202, 145, 26, 12}, ui::kCentred);
   l.Edit(D::kSlope, {105, 160, 24, 12}, ui::kCentred);
@@ -76,7 +77,7 @@ ui::Layout MakeLayout() {
   AddPreviewFrame(l, D::kPreview, {247, 18, 150, 118});
   AddFittingControls(l, Ids(), 3, {233, 144});
   l.Label(ui::kNoId,
-          "※振り高さがダクト高さ以上を目安に設定してください。小さい場合は「アップダウン」コマンドで作図してください。",
+          "※振り高さがダクト高さ以上を目安に\n設定してください。小さい場合は\n「アップダウン」コマンドで作図してください。",
           {233, 264, 170, 28}, ui::kMultiline);
   return l;
 }
@@ -106,7 +107,7 @@ std::vector<SettingLine> Settings() {
 // A length cut to a whole number and rounded to ten by its units digit
 // (907 -> 910, 904 -> 900).
 double RoundToTen(double length) {
-  const double whole = std::trunc(length);
+  const double whole = ui::Whole(length);
   const double units = std::fmod(whole, 10);
   return units >= 5 ? whole - units + 10 : whole - units;
 }
@@ -126,7 +127,15 @@ void BendFlange(Figure& f, double x, double xFar, double h, double e, bool hidde
 }  // namespace
 
 DiagonalDuct::DiagonalDuct(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Furiage.tec", "Furiage.ini", {5, 80, 45}, 3, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Furiage.tec",
+                                 "Furiage.ini",
+                                 {5, 80, 45},
+                                 3,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth}, {kHeightList, kHeight}, {kSlopeList, kSlope}}},
                     Settings()) {}
 
 void DiagonalDuct::FillLists() {

@@ -36,9 +36,9 @@ ui::Layout MakeLayout() {
   AddGuideAnchor(l, U::kAnchor, {7, 7});
   // The plan sketch.
   l.Edit(U::kEndWidth, {5, 45, 24, 12}, ui::kCentred);
-  l.DropList(U::kEndWidthList, {1, 59, 32, 100});
+  l.DropList(U::kEndWidthList, {4, 59, 35, 100});
   l.Edit(U::kMiddleWidth, {105, 43, 24, 12}, ui::kCentred);
-  l.DropList(U::kMiddleWidthList, {100, 57, 34, 100});
+  l.DropList(U::kMiddleWidthList, {100, 57, 35, 100});
   l.Label(ui::kNoId, "OF", {203, 54, 20, 10});
   l.Edit(U::kOffset, {201, 65, 24, 12}, ui::kCentred);
   l.Edit(U::kMiddle, {104, 84, 26, 12}, ui::kCentred);
@@ -53,12 +53,12 @@ ui::Layout MakeLayout() {
   l.Label(U::kStepLength, "-", {65, 113, 24, 10}, ui::kCentred);
   l.Edit(U::kStraightV, {99, 112, 24, 12}, ui::kCentred);
   l.Edit(U::kHeight, {3, 131, 24, 12}, ui::kCentred);
-  l.DropList(U::kHeightList, {0, 145, 32, 100});
+  l.DropList(U::kHeightList, {4, 145, 35, 100});
   l.Edit(U::kThird, {146, 129, 24, 12}, ui::kCentred);
   l.Label(ui::kNoId, "C", {171, 130, 6, 10});
   l.Edit(U::kSecond, {169, 147, 24, 12}, ui::kCentred);
   l.Label(ui::kNoId, "G", {194, 148, 6, 10});
-  l.DropList(U::kSecondList, {164, 161, 34, 100});
+  l.DropList(U::kSecondList, {164, 161, 35, 100});
 
   l.Group("《振り方向》", {7, 180, 62, 42});
   l.Radio(U::kDown, "下側", {14, 193, 48, 10}, 1);
@@ -143,7 +143,18 @@ double StepSquare(double h, double g, double c) {
 
 DuctUpDown::DuctUpDown(ui::Env env)
     : FittingDialog(env, MakeLayout(),
-                    FittingSetup{"Updown.tec", "Updown.ini", {5.5, 65, 85}, 3, kStatusSet, Ids(), 13}, Settings()) {}
+                    FittingSetup{"Updown.tec",
+                                 "Updown.ini",
+                                 {5.5, 65, 85},
+                                 3,
+                                 kStatusSet,
+                                 Ids(),
+                                 13,
+                                 {{kEndWidthList, kEndWidth},
+                                  {kMiddleWidthList, kMiddleWidth},
+                                  {kHeightList, kHeight},
+                                  {kSecondList, kSecond}}},
+                    Settings()) {}
 
 void DuctUpDown::FillLists() {
   for (int id : {kEndWidthList, kMiddleWidthList, kHeightList, kSecondList}) FillSizeList(id);

@@ -47,10 +47,10 @@ ui::Layout MakeLayout() {
   l.Label(ui::kNoId, "A", {202, 84, 6, 10});
   l.Label(ui::kNoId, "巾", {212, 60, 24, 10}, ui::kCentred);
   l.Edit(E::kWidth, {212, 71, 24, 12}, ui::kCentred);
-  l.DropList(E::kWidthList, {208, 85, 30, 100});
+  l.DropList(E::kWidthList, {208, 85, 35, 100});
   l.Label(ui::kNoId, "高さ", {212, 102, 24, 10}, ui::kCentred);
   l.Edit(E::kHeight, {212, 113, 24, 12}, ui::kCentred);
-  l.DropList(E::kHeightList, {208, 127, 30, 100});
+  l.DropList(E::kHeightList, {208, 127, 35, 100});
   l.Edit(E::kSpare, {212, 140, 24, 12}, ui::kHidden);
   // The reference point: the section's centre or one of its corners.
   l.Radio(E::kAtCentre, "", {62, 72, 10, 10}, 4);
@@ -210,8 +210,18 @@ void BuildDown(Figure& f, const Elbow& e, int symbol) {
 }  // namespace
 
 ElbowUpDown::ElbowUpDown(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Jyoge.tec", "Jyoge.ini", {8, 129, 86}, 3, kStatusSet, Ids()},
-                    Settings()) {}
+    : FittingDialog(
+          env, MakeLayout(),
+          FittingSetup{
+              "Jyoge.tec",
+              "Jyoge.ini",
+              {8, 129, 86},
+              3,
+              kStatusSet,
+              Ids(),
+              0,
+              {{kWidthList, kWidth}, {kHeightList, kHeight}, {kDepthList, kDepth}, {kSectionList, kSectionWidth}}},
+          Settings()) {}
 
 void ElbowUpDown::OnInit() {
   SetSectionIcons(form(), kSymbol1);

@@ -42,28 +42,28 @@ ui::Layout MakeLayout() {
   // The straight shape's upstream duct at the left.
   l.Label(ui::kNoId, "元管", {12, 56, 24, 10}, ui::kCentred);
   l.Edit(R::kWidth, {12, 78, 24, 12}, ui::kCentred);
-  l.DropList(R::kWidthList, {8, 92, 32, 100});
+  l.DropList(R::kWidthList, {8, 92, 35, 100});
   l.Label(ui::kNoId, "高", {12, 108, 24, 10}, ui::kCentred);
   l.Edit(R::kHeight, {12, 118, 24, 12}, ui::kCentred);
-  l.DropList(R::kHeightList, {8, 132, 32, 100});
+  l.DropList(R::kHeightList, {8, 132, 35, 100});
   // The downstream duct at the right.
   l.Edit(R::kHalfA, {201, 70, 24, 12}, ui::kCentred);
   l.Edit(R::kHalfB, {201, 86, 24, 12}, ui::kCentred);
   l.Label(ui::kNoId, "先管", {227, 56, 24, 10}, ui::kCentred);
   l.Edit(R::kDownWidth, {227, 78, 24, 12}, ui::kCentred);
-  l.DropList(R::kDownWidthList, {223, 92, 32, 100});
+  l.DropList(R::kDownWidthList, {223, 92, 35, 100});
   l.Label(ui::kNoId, "高", {227, 108, 24, 10}, ui::kCentred);
   l.Edit(R::kDownHeight, {227, 118, 24, 12}, ui::kCentred);
-  l.DropList(R::kDownHeightList, {223, 132, 32, 100});
+  l.DropList(R::kDownHeightList, {223, 132, 35, 100});
   l.Label(ui::kNoId, "E", {189, 112, 6, 10});
   l.Edit(R::kStraightLength, {164, 111, 24, 12}, ui::kCentred);
   // The L-shape's upstream duct below.
   l.Label(ui::kNoId, "元管", {84, 172, 24, 10}, ui::kCentred);
   l.Edit(R::kLWidth, {112, 171, 24, 12}, ui::kCentred);
-  l.DropList(R::kLWidthList, {108, 185, 32, 100});
+  l.DropList(R::kLWidthList, {108, 185, 35, 100});
   l.Label(ui::kNoId, "高", {140, 172, 8, 10});
   l.Edit(R::kLHeight, {150, 171, 24, 12}, ui::kCentred);
-  l.DropList(R::kLHeightList, {146, 185, 32, 100});
+  l.DropList(R::kLHeightList, {146, 185, 35, 100});
   // The reference point: the riser's corners and centre.
   l.Radio(R::kAtFarTop, "", {106, 62, 10, 10}, 7);
   l.Radio(R::kAtFarBottom, "", {106, 96, 10, 10}, 7);
@@ -86,7 +86,7 @@ ui::Layout MakeLayout() {
   l.Radio(R::kFullRadius, "1.0R", {199, 233, 42, 10}, 3);
   l.Group("《断面記号》", {7, 254, 118, 46});
   for (int i = 0; i < 3; ++i) l.Radio(R::kSymbol1 + i, "", {16 + i * 36, 266, 28, 28}, 5, ui::kPushLike);
-  l.Label(ui::kNoId, "※元管のサイズを変更すると先管サイズも連動して変更されます。", {131, 270, 112, 28},
+  l.Label(ui::kNoId, "※元管のサイズを変更すると\n先管サイズも連動して\n変更されます。", {131, 270, 112, 28},
           ui::kMultiline);
 
   AddPreviewFrame(l, R::kPreview, {262, 18, 150, 118});
@@ -332,7 +332,20 @@ void LLower(Figure& f, const Sizes& z, const Riser& r) {
 
 ElbowUpDownRun::ElbowUpDownRun(ui::Env env)
     : FittingDialog(env, MakeLayout(),
-                    FittingSetup{"Jyoge2.tec", "Jyoge2.ini", {7.5, 150, 70}, 3, kStatusSet, Ids()}, Settings()) {}
+                    FittingSetup{"Jyoge2.tec",
+                                 "Jyoge2.ini",
+                                 {7.5, 150, 70},
+                                 3,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth},
+                                  {kHeightList, kHeight},
+                                  {kLWidthList, kLWidth},
+                                  {kLHeightList, kLHeight},
+                                  {kDownWidthList, kDownWidth},
+                                  {kDownHeightList, kDownHeight}}},
+                    Settings()) {}
 
 void ElbowUpDownRun::OnInit() {
   SetSectionIcons(form(), kSymbol1);

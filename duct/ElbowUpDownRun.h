@@ -66,6 +66,8 @@ class ElbowUpDownRun : public FittingDialog {
   void FillLists() override;
   void OnCommand(int id, ui::Notify what) override;
   void Update() override;
+  // "左右反転" updates like "表示更新": the preview is current, place when ready.
+  void MirrorClicked() override { Update(); }
 
  private:
   void Coupled(int id);

@@ -23,7 +23,7 @@ FittingDialog::FittingDialog(ui::Env env, ui::Layout layout, FittingSetup setup,
     : DialogHandler(env, std::move(layout)), setup_(std::move(setup)), settings_(std::move(settings)) {}
 
 void FittingDialog::OnInit() {
-  template_ = figure::ReadTemplate(drive(), settings::SetFile(setup_.templateFile));
+  if (!setup_.templateFile.empty()) template_ = figure::ReadTemplate(drive(), settings::SetFile(setup_.templateFile));
   form().SetColours(ids().status, ui::Rgb{50, 50, 255}, ui::Rgb{192, 192, 192});
   SetStatus(setup_.openingStatus);
   figure_.SetSlots(settings::ReadSlotTable(drive()));
@@ -31,6 +31,11 @@ void FittingDialog::OnInit() {
   FillLists();
   LoadSettings(setup_.settingsFile, settings_);
   Rebuild();
+}
+
+void FittingDialog::ReadGuide(const std::string& templateFile) {
+  template_ = figure::ReadTemplate(drive(), settings::SetFile(templateFile));
+  form().Invalidate();
 }
 
 void FittingDialog::LoadSettings(const std::string& file, const std::vector<SettingLine>& settings) {
@@ -86,6 +91,9 @@ std::vector<std::string> FittingDialog::SettingsLines(const std::vector<SettingL
 
 void FittingDialog::OnNotify(int id, ui::Notify what) {
   const FittingIds& c = ids();
+  if (what == ui::Notify::Change)
+    for (const ListedBox& listed : setup_.listedBoxes)
+      if (listed.box == id) form().SetText(listed.list, form().Text(id));
   if (what == ui::Notify::Change && id == c.angle) return AngleChanged();
   if (what == ui::Notify::Click) {
     for (int i = 0; i < 8; ++i) {
@@ -93,7 +101,7 @@ void FittingDialog::OnNotify(int id, ui::Notify what) {
         return form().SetText(c.angle, std::to_string(figure::kRotationAngles[i]));
       }
     }
-    if (id == c.mirror) return Rebuild();
+    if (id == c.mirror) return MirrorClicked();
     if (id == c.currentLayer) return SetStatus(kStatusSet);
     if (id == c.update) return Update();
     if (id == c.place) return Place();
@@ -126,17 +134,23 @@ void FittingDialog::Rebuild() {
 
 void FittingDialog::Place() {
   Rebuild();
-  if (!CheckBeforePlacing()) return;
-  if (!figure_.finite()) {
-    Message(figure::InvalidFigure().what(), "入力確認");
-    return;
-  }
-  WriteDrawing();
+  if (!CheckBeforePlacing() || !WriteDrawing()) return;
   SaveSettings();
   SetStatus(kStatusPlaced);
 }
 
-void FittingDialog::WriteDrawing() { figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer)); }
+bool FittingDialog::WriteDrawing() {
+  if (!figure_.finite()) {
+    Message(figure::InvalidFigure().what(), "入力確認");
+    return false;
+  }
+  if (!figure_.drawsSomething()) {
+    Message("作図する図形がありません。形状と寸法を確認してください。", "入力確認");
+    return false;
+  }
+  figure::WriteDrawData(drive(), figure_, form().Checked(ids().currentLayer));
+  return true;
+}
 
 void FittingDialog::SaveSettings() {
   std::vector<std::string> lines = SettingsLines();
@@ -150,8 +164,8 @@ void FittingDialog::SaveSettings() {
 }
 
 void FittingDialog::OnPaint(ui::Canvas& canvas) {
+  // The anchor only places the sketch: it is not painted, so nothing of it shows.
   ui::Rect anchor = form().PixelRect(ids().anchor);
-  canvas.FillRect(anchor, figure::kAnchorBackground);
   figure::DrawGuide(canvas, template_, setup_.guide, {anchor.x, anchor.y});
   figure::DrawPreview(canvas, figure_, PreviewScale(), form().PixelRect(ids().preview));
 }

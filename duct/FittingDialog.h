@@ -37,14 +37,22 @@ struct FittingIds {
   int status;             // status label
 };
 
+// A drop list whose choice lands in an edit box: the list shows the entry
+// equal to the box's text, or none, whatever put the text there.
+struct ListedBox {
+  int list;
+  int box;
+};
+
 struct FittingSetup {
-  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec"
+  std::string templateFile;  // in \Tavrin\set\, e.g. "AnemoB.tec" (empty: the command reads its own)
   std::string settingsFile;  // in \Tavrin\set\, e.g. "AnemoB.ini"
   figure::GuideScale guide;
   int commonLines = 4;  // lines of KyotuSet.ini the command reads (3 or 4; 0: not read)
   std::string openingStatus = kStatusStale;
   FittingIds ids;
   int drawNameLines = 0;  // settings lines the drawing name is formed from (0: all)
+  std::vector<ListedBox> listedBoxes;
 };
 
 // One line of a command's settings file: a control's text, a check box as
@@ -71,6 +79,8 @@ class FittingDialog : public ui::DialogHandler {
 
   const figure::Figure& figure() const { return figure_; }
   double angle() const { return angle_; }
+  int anchorId() const { return setup_.ids.anchor; }
+  const std::vector<ListedBox>& listedBoxes() const { return setup_.listedBoxes; }
 
  protected:
   // Appends the frame record and the records of the fitting for the
@@ -86,20 +96,24 @@ class FittingDialog : public ui::DialogHandler {
   virtual void Update() { Rebuild(); }
   // The angle box changed: θ from its text (when not empty), rebuild.
   virtual void AngleChanged();
+  // "左右反転" clicked: rebuild.
+  virtual void MirrorClicked() { Rebuild(); }
   // The drawing name's prefix for commands that leave one.
   virtual std::optional<std::string> DrawNamePrefix() const { return std::nullopt; }
   // Before the placement writes anything: false refuses it (after a message).
   virtual bool CheckBeforePlacing() { return true; }
   // What the placement writes: first what the placing program reads
-  // (DrawData.txt), then the settings file and the drawing name.
-  virtual void WriteDrawing();
+  // (DrawData.txt), then the settings file and the drawing name. A figure
+  // that is not finite or draws nothing is refused with a message, the old
+  // drawing data kept and nothing else written (false).
+  virtual bool WriteDrawing();
   virtual void SaveSettings();
 
   // Clears the figure, builds it with the current placement and redraws.
   void Rebuild();
   // Rebuilds, writes DrawData.txt, the settings file and the drawing name,
-  // and shows "<<配置できます>>". Nothing is written for a figure that is
-  // not finite.
+  // and shows "<<配置できます>>"; nothing when the checks or the drawing
+  // data refuse.
   void Place();
 
   void SetStatus(const std::string& text);
@@ -115,6 +129,8 @@ class FittingDialog : public ui::DialogHandler {
   // controls from one (a line that matches no value leaves its control).
   std::vector<std::string> SettingsLines(const std::vector<SettingLine>& settings) const;
   void LoadSettings(const std::string& file, const std::vector<SettingLine>& settings);
+  // Reads the guide sketch from a template of \Tavrin\set\ and repaints.
+  void ReadGuide(const std::string& templateFile);
   // The template's lines, for a command that paints its guide itself.
   const std::vector<std::string>& guideLines() const { return template_; }
 

@@ -15,7 +15,7 @@ void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationG
   layout.Check(ids.currentLayer, "現在のレイヤに作図", {x, y + 31, 95, 10});
   if (ids.rotation[0] != ui::kNoId) figure::AddRotationButtons(layout, ids.rotation, {x + 140, y + 21}, rotationGroup);
   layout.Button(ids.update, "表示更新", {x, y + 46, 58, 15});
-  layout.Label(ui::kNoId, "※数値を変更した場合は表示更新をクリック", {x + 62, y + 45, 108, 18}, ui::kMultiline);
+  layout.Label(ui::kNoId, "※数値を変更した場合は\n表示更新をクリック", {x + 62, y + 45, 108, 18}, ui::kMultiline);
   layout.Label(ids.status, "", {x, y + 67, 170, 12}, ui::kCentred);
   const unsigned placeFlags = ids.place == ui::kIdOk ? static_cast<unsigned>(ui::kDefault) : 0u;
   layout.Button(ids.place, "配置実行", {x + 20, y + 86, 62, 17}, placeFlags);

@@ -14,7 +14,7 @@ namespace duct {
 void AddFittingControls(ui::Layout& layout, const FittingIds& ids, int rotationGroup, ui::Point at,
                         const std::string& mirrorCaption = "左右反転");
 
-// The guide anchor (a small grey square the sketch is drawn from) and the
+// The guide anchor (an invisible corner the sketch is drawn from) and the
 // preview frame with its caption "《プレビュー》" above it.
 void AddGuideAnchor(ui::Layout& layout, int id, ui::Point at);
 void AddPreviewFrame(ui::Layout& layout, int id, ui::Rect rect);

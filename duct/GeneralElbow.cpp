@@ -219,7 +219,17 @@ void BuildReducing(figure::Figure& f, const Elbow& e) {
 }  // namespace
 
 GeneralElbow::GeneralElbow(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Erbo.tec", "Erbo.ini", {7, 110, 100}, 3, kStatusStale, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Erbo.tec",
+                                 "Erbo.ini",
+                                 {7, 110, 100},
+                                 3,
+                                 kStatusStale,
+                                 Ids(),
+                                 0,
+                                 {{E::kElbowAngles, E::kElbowAngle},
+                                  {E::kUpstreamSizes, E::kUpstreamWidth},
+                                  {E::kDownstreamSizes, E::kDownstreamWidth}}},
                     Settings()) {}
 
 void GeneralElbow::FillLists() {

@@ -52,11 +52,10 @@ ui::Layout MakeLayout() {
     static const char* captions[] = {"Radio3", "0.5R", "1.0R"};
     l.Radio(G::kSymbol1 + i, captions[i], {16 + i * 36, 197, 28, 28}, 5, ui::kPushLike);
   }
-  // The lists are wide enough for "100" beside their buttons.
-  l.Label(ui::kNoId, "ボックス余巾　A=", {130, 192, 64, 10});
-  l.DropList(G::kMarginList, {194, 190, 36, 80}, ui::kSorted);
-  l.Label(ui::kNoId, "内貼り厚", {130, 208, 64, 10});
-  l.DropList(G::kLiningList, {194, 206, 36, 80});
+  l.Label(ui::kNoId, "ボックス余巾　A=", {134, 192, 64, 10});
+  l.DropList(G::kMarginList, {198, 190, 33, 80}, ui::kSorted);
+  l.Label(ui::kNoId, "内貼り厚", {134, 208, 64, 10});
+  l.DropList(G::kLiningList, {198, 206, 33, 80});
   l.Check(G::kLined, "内貼り有り", {134, 224, 70, 10});
 
   AddPreviewFrame(l, G::kPreview, {240, 18, 150, 118});
@@ -80,7 +79,15 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 GrilleBox::GrilleBox(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Kakubox.tec", "KakuBox.ini", {4, 155, 175}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Kakubox.tec",
+                                 "KakuBox.ini",
+                                 {4, 155, 175},
+                                 4,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth}, {kHeightList, kHeight}}},
                     Settings()) {}
 
 void GrilleBox::OnInit() {

@@ -53,7 +53,15 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 LinedBox::LinedBox(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Ubox.tec", "Ubox.ini", {4.5, 110, 120}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Ubox.tec",
+                                 "Ubox.ini",
+                                 {4.5, 110, 120},
+                                 4,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kWidthList, kWidth}, {kDepthList, kDepth}}},
                     Settings()) {}
 
 void LinedBox::FillLists() {

@@ -63,8 +63,10 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 SPipe::SPipe(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Smagari.tec", "Smagari.ini", {7.5, 100, 80}, 3, kStatusSet, Ids()},
-                    Settings()) {}
+    : FittingDialog(
+          env, MakeLayout(),
+          FittingSetup{"Smagari.tec", "Smagari.ini", {7.5, 100, 80}, 3, kStatusSet, Ids(), 0, {{kSizeList, kWidth}}},
+          Settings()) {}
 
 // The stored lengths come back as they were placed: while the settings file
 // fills the boxes, Le and Ls do not recompute A, and nothing is marked stale.
@@ -100,8 +102,7 @@ std::optional<double> SPipe::ShortestLength() const {
   const double reach = 2 * Value(kRadius) + Value(kWidth), rest = reach - Value(kOffset);
   const double square = reach * reach - rest * rest;
   if (!std::isfinite(square) || square < 0) return std::nullopt;
-  const double between = std::trunc(ui::ToReal(ui::FormatFixed(std::sqrt(square))));
-  return std::trunc(Value(kEndLength) + Value(kStartLength) + between);
+  return ui::Whole(Value(kEndLength) + Value(kStartLength) + ui::Whole(std::sqrt(square)));
 }
 
 // The bends cannot meet when the offset is negative or exceeds twice their

@@ -1,9 +1,8 @@
 #include "duct/ShortPipe.h"
 
-#include <cmath>
-
 #include "duct/FittingLayout.h"
 #include "figure/Preview.h"
+#include "ui/Text.h"
 
 namespace duct {
 namespace {
@@ -88,7 +87,15 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 ShortPipe::ShortPipe(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Oti.tec", "Oti.ini", {6, 100, 150}, 4, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Oti.tec",
+                                 "Oti.ini",
+                                 {6, 100, 150},
+                                 4,
+                                 kStatusSet,
+                                 Ids(),
+                                 0,
+                                 {{kStartSizes, kStartWidth}, {kEndSizes, kEndWidth}, {kCoefficients, kCoefficient}}},
                     Settings()) {}
 
 // The length coefficient multiplies the width difference, so its list
@@ -129,7 +136,7 @@ void ShortPipe::OnCommand(int id, ui::Notify what) {
 // The box shows the length the figure is built with.
 double ShortPipe::Length() {
   const double k = Value(kCoefficient), taper = k * (Value(kStartWidth) - Value(kEndWidth));
-  if (k != 0) SetWhole(kLength, std::trunc(taper * 0.02) * 50 + 2 * Value(kStraight));
+  if (k != 0) SetWhole(kLength, ui::Whole(taper * 0.02) * 50 + 2 * Value(kStraight));
   return Value(kLength);
 }
 

@@ -121,8 +121,10 @@ void AddQuarterCircle(std::vector<Segment>& edges, double cx, double cy, double 
 }  // namespace
 
 SilencerElbow::SilencerElbow(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"S_Erbo.tec", "S_Erbo.ini", {7, 110, 80}, 4, kStatusStale, Ids()},
-                    Settings()) {}
+    : FittingDialog(
+          env, MakeLayout(),
+          FittingSetup{"S_Erbo.tec", "S_Erbo.ini", {7, 110, 80}, 4, kStatusStale, Ids(), 0, {{kSizes, kWidth}}},
+          Settings()) {}
 
 void SilencerElbow::OnInit() {
   for (int i = 0; i < 4; ++i) form().SetIcon(kShapes[i], CornerIcon(static_cast<Corner>(i)));

@@ -50,6 +50,7 @@ ui::Layout MakeLayout() {
     l.Frame(S::kStylePicture1 + i, {300, 14 + 40 * i, 135, 30}, ui::kBorder);
   }
   l.Check(S::kFixed45, "45°固定", {275, 140, 60, 10});
+  l.Label(ui::kNoId, "※ポイント指示は時計回り", {340, 140, 105, 10});
   // Without angle box and mirror the block's first rows stay empty.
   AddFittingControls(l, Ids(), 3, {275, 123});
   return l;
@@ -69,9 +70,10 @@ std::vector<SettingLine> Settings() {
 }
 
 // A piece of duct with a flange in the middle and, dash-dot between two
-// small circles, where the picked start and end points lie in the style:
-// 1 on the upper side (the duct to the right of the points given in order),
-// 2 on the centre line, 3 on the lower side.
+// small circles, where the picked points lie in the style, with an arrow
+// from the first to the second. Points go clockwise round the duct: 1 on
+// the upper side left to right, 2 on the centre line left to right, 3 on
+// the lower side right to left. DuctRun.exe reads the style the same way.
 void DrawStylePicture(ui::Canvas& c, int style, ui::Rect r) {
   const int left = r.x + 14, right = r.right() - 14, mid = r.x + r.width / 2;
   const int top = r.y + r.height / 3, bottom = r.bottom() - r.height / 3, out = r.height / 6, angle = 6;
@@ -91,6 +93,10 @@ void DrawStylePicture(ui::Canvas& c, int style, ui::Rect r) {
   line(left, points, right, points);
   c.SetPen(figure::kDashDotColour);
   for (int x : {left, right}) c.Arc({x - 3, points - 3, 6, 6}, x + 3, points, x + 3, points);
+  // The arrowhead just short of the second point's circle.
+  const int tip = style == 3 ? left + 5 : right - 5, back = style == 3 ? 7 : -7;
+  line(tip, points, tip + back, points - 4);
+  line(tip, points, tip + back, points + 4);
 }
 
 }  // namespace
@@ -105,7 +111,8 @@ std::vector<std::string> StraightDuctAttributes(const settings::SlotTable& slots
 }
 
 StraightDuct::StraightDuct(ui::Env env)
-    : FittingDialog(env, MakeLayout(), FittingSetup{"Choku.tec", "Choku.ini", kGuide, 0, kStatusSet, Ids()},
+    : FittingDialog(env, MakeLayout(),
+                    FittingSetup{"Choku.tec", "Choku.ini", kGuide, 0, kStatusSet, Ids(), 0, {{kSizeList, kSize}}},
                     Settings()) {}
 
 void StraightDuct::FillLists() { FillSizeList(kSizeList); }
@@ -129,7 +136,7 @@ void StraightDuct::Build() { SetStatus(kStatusSet); }
 double StraightDuct::PreviewScale() const { return figure::kFallbackScale; }
 
 // Nothing for FigPlace.exe: DrawData.txt is left as it is.
-void StraightDuct::WriteDrawing() {}
+bool StraightDuct::WriteDrawing() { return true; }
 
 void StraightDuct::SaveSettings() {
   FittingDialog::SaveSettings();

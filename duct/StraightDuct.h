@@ -39,7 +39,7 @@ class StraightDuct : public FittingDialog {
   double PreviewScale() const override;
   void FillLists() override;
   void OnCommand(int id, ui::Notify what) override;
-  void WriteDrawing() override;
+  bool WriteDrawing() override;
   void SaveSettings() override;
   void OnPaint(ui::Canvas& canvas) override;
 };

@@ -57,9 +57,10 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 ThreeWayBranch::ThreeWayBranch(ui::Env env)
-    : BranchDialog(env, MakeLayout(),
-                   FittingSetup{"3bunki.tec", "Bunki3.ini", {7, 150, 125}, 3, kStatusStale, Fitting(Ids())}, Settings(),
-                   Ids()) {}
+    : BranchDialog(
+          env, MakeLayout(),
+          FittingSetup{"3bunki.tec", "Bunki3.ini", {7, 150, 125}, 3, kStatusStale, Fitting(Ids()), 0, SizeLists(Ids())},
+          Settings(), Ids()) {}
 
 void ThreeWayBranch::OnCommand(int id, ui::Notify what) {
   if (BranchCommand(id, what)) return;

@@ -62,9 +62,10 @@ std::vector<SettingLine> Settings() {
 }  // namespace
 
 TwoWayBranch::TwoWayBranch(ui::Env env)
-    : BranchDialog(env, MakeLayout(),
-                   FittingSetup{"2bunki.tec", "Bunki2.ini", {7, 150, 140}, 3, kStatusStale, Fitting(Ids())}, Settings(),
-                   Ids()) {}
+    : BranchDialog(
+          env, MakeLayout(),
+          FittingSetup{"2bunki.tec", "Bunki2.ini", {7, 150, 140}, 3, kStatusStale, Fitting(Ids()), 0, SizeLists(Ids())},
+          Settings(), Ids()) {}
 
 void TwoWayBranch::OnInit() {
   BranchDialog::OnInit();
@@ -97,16 +98,20 @@ void TwoWayBranch::AlignLeftWithRight() {
   Write(kLeftLower, Value(kLeft) - Value(kRight) / 2);
 }
 
+// Only a fitting of one of the three modes is placed.
 std::optional<std::string> TwoWayBranch::DrawNamePrefix() const {
   if (form().Checked(kTwoWay)) return "NI_";
   if (form().Checked(kDouble)) return "SO_";
-  if (form().Checked(kT)) return "TH_";
-  return "Z_";
+  return "TH_";
 }
 
-// An emptied angle box takes the rotation in use, so that the settings
-// file and the drawing name keep it.
+// Without a mode there is no fitting to place. An emptied angle box takes
+// the rotation in use, so that the settings file and the drawing name keep it.
 bool TwoWayBranch::CheckBeforePlacing() {
+  if (!form().Checked(kTwoWay) && !form().Checked(kDouble) && !form().Checked(kT)) {
+    Message("２方向・双方向・T方向のどれかを選んでください。", "入力確認");
+    return false;
+  }
   if (form().Text(kAngle).empty()) WriteText(kAngle, ui::FormatFixed(angle()));
   return true;
 }

@@ -27,8 +27,8 @@ void PlaceAt(figure::Placement& placement, figure::Vec point) {
 }
 
 void SplitEvenly(ui::Form& form, const SplitWidth& split) {
-  const double width = std::trunc(ui::ToReal(form.Text(split.width)));
-  const double half = std::trunc(width / 2);
+  const double width = ui::Whole(ui::ToReal(form.Text(split.width)));
+  const double half = ui::Whole(width / 2);
   form.SetText(split.first, ui::FormatWhole(half));
   form.SetText(split.second, ui::FormatWhole(width - half));
 }
@@ -49,13 +49,13 @@ int CheckedSymbol(const ui::Form& form, int first) {
 }
 
 std::string FormatTenth(double value) {
-  if (!std::isfinite(value)) return "0";
-  const long long tenths = std::llround(value * 10);
-  const std::string sign = tenths < 0 ? "-" : "";
-  const long long magnitude = tenths < 0 ? -tenths : tenths;
-  std::string text = sign + std::to_string(magnitude / 10);
-  if (magnitude % 10 != 0) text += "." + std::to_string(magnitude % 10);
-  return text;
+  if (!std::isfinite(value) || std::fabs(value) >= 1e18) return "0";
+  const std::string text = ui::FormatFixed(value);
+  const size_t point = text.find('.');
+  const std::string whole = text.substr(0, point);
+  const char tenth = text[point + 1];
+  if (tenth != '0') return whole + "." + tenth;
+  return whole == "-0" ? "0" : whole;
 }
 
 }  // namespace duct

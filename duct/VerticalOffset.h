@@ -45,8 +45,9 @@ void TakeTheRest(ui::Form& form, const SplitWidth& split, int typed);
 void SetSectionIcons(ui::Form& form, int first);
 int CheckedSymbol(const ui::Form& form, int first);
 
-// A length or angle as shown: a whole number, or with one decimal when its
-// first decimal is not 0 (907.5 -> "907.5", 910.04 -> "910").
+// A length or angle as shown: formatted with six decimals and cut after the
+// first decimal, which is left out when it is 0 (907.56 -> "907.5",
+// 910.04 -> "910", 44.99999999 -> "45").
 std::string FormatTenth(double value);
 
 }  // namespace duct

@@ -19,6 +19,7 @@ void Figure::Clear() {
   records_.clear();
   recordSlots_.clear();
   finite_ = true;
+  drawsSomething_ = false;
 }
 
 void Figure::SetFrame(double e1, double e2, double e3, double e4) {
@@ -52,6 +53,7 @@ void Figure::AddLineRecord(int style, int slot, double x1, double y1, double x2,
   Vec a = placement.Place(x1, y1 + placement.lineOffsetY);
   Vec b = placement.Place(x2, y2 + placement.lineOffsetY);
   Note({a.x, a.y, b.x, b.y});
+  if (a.x != b.x || a.y != b.y) drawsSomething_ = true;
   records_.push_back("1," + std::to_string(style) + "," + std::to_string(slot) + "," + FormatFixed(a.x) + "," +
                      FormatFixed(a.y) + "," + FormatFixed(b.x) + "," + FormatFixed(b.y) + "," + Layers(slot));
   recordSlots_.push_back(slot);
@@ -72,6 +74,7 @@ void Figure::AddArcRecord(int style, int slot, double cx, double cy, double radi
     end += placement.angle;
   }
   Note({c.x, c.y, radius, start, end});
+  if (radius != 0) drawsSomething_ = true;
   records_.push_back("2," + std::to_string(style) + "," + std::to_string(slot) + "," + FormatFixed(c.x) + "," +
                      FormatFixed(c.y) + "," + FormatFixed(radius) + "," + FormatFixed(start) + "," +
                      FormatFixed(end) + "," + Layers(slot));

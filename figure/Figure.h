@@ -58,6 +58,9 @@ class Figure {
   // root of a negative value, a division by zero): such a figure is never
   // placed.
   bool finite() const { return finite_; }
+  // False while no record has any extent (no lines or arcs, or only lines of
+  // length 0 and arcs of radius 0): such a figure draws nothing.
+  bool drawsSomething() const { return drawsSomething_; }
 
   Placement placement;
 
@@ -70,6 +73,7 @@ class Figure {
   std::vector<std::string> records_;
   std::vector<int> recordSlots_;
   bool finite_ = true;
+  bool drawsSomething_ = false;
 };
 
 // The four extents of the frame record.

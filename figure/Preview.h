@@ -11,7 +11,6 @@ inline constexpr ui::Rgb kDashDotColour{255, 50, 50};
 inline constexpr ui::Rgb kDottedColour{128, 128, 128};
 inline constexpr ui::Rgb kMarkerColour{0, 255, 128};
 inline constexpr ui::Rgb kPreviewBackground{225, 225, 225};
-inline constexpr ui::Rgb kAnchorBackground{192, 192, 192};
 
 ui::Rgb SlotColour(int slot);
 

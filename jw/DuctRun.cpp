@@ -60,16 +60,20 @@ struct Flange {
   double joint, from, to;
 };
 
+// The end flanges, and a joint at every pitch whose angles lie on the duct
+// clear of the end flanges: one closer to an end would overlap its flange or
+// stand out past the duct's end, and is left out.
 std::vector<Flange> Flanges(const DuctSettings& d, double length) {
   std::vector<Flange> flanges;
   const double f = d.flangeWidth;
+  const double first = d.leftEnd ? f : 0, last = d.rightEnd ? length - f : length;
   if (d.leftEnd) flanges.push_back({0, 0, f});
   if (d.pitch > 0) {
     for (int k = 1; k * d.pitch < length; ++k) {
       if (static_cast<int>(flanges.size()) == kMaxFlanges)
         throw Error("フランジが多すぎます。Choku.ini の 4 行目（ピッチ）を確認してください。");
       double s = k * d.pitch;
-      flanges.push_back({s, s - f, s + f});
+      if (s - f >= first && s + f <= last) flanges.push_back({s, s - f, s + f});
     }
   }
   if (d.rightEnd) flanges.push_back({length, length - f, length});
@@ -81,10 +85,13 @@ std::vector<Flange> Flanges(const DuctSettings& d, double length) {
 std::vector<std::string> DrawDuct(const std::vector<std::string>& choku, const std::vector<std::string>& chokuSet,
                                   Point base, Point end) {
   const DuctSettings d = ReadSettings(choku);
-  const Run run = MakeRun(base, d.fixed45 ? SnapTo45(base, end) : end);
+  if (d.fixed45) end = SnapTo45(base, end);
+  // Along the lower side the points come right to left: the run is drawn
+  // from the end point, the duct lying to its left.
+  const Run run = d.style == 3 ? MakeRun(end, base) : MakeRun(base, end);
   if (run.length == 0) throw Error("基点と終点が同じ位置です。");
   const double L = run.length, W = d.width, a = d.protrusion;
-  const double side1 = d.style == 1 ? 0 : d.style == 2 ? -W / 2 : -W;  // the two sides, as offsets to the right
+  const double side1 = d.style == 1 ? 0 : d.style == 2 ? -W / 2 : -W;  // the two sides, as offsets to the run's right
   const double side2 = side1 + W;
 
   ExchangeWriter out;

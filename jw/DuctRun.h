@@ -11,10 +11,13 @@
 
 namespace jw {
 
-// The exchange lines of the duct from `base` to `end`. The duct style says
-// where the picked points lie: 1 on the side to the left of the run, the
-// duct lying to its right (points given clockwise); 2 on the centre line;
-// 3 on the right side, the duct lying to its left. Throws Error for settings
+// The exchange lines of the duct from `base` to `end`. The points are given
+// clockwise round the duct, so the duct lies to the right of the run from
+// base to end; the duct style says where they lie: 1 on a side (in the
+// dialog's picture the upper side, picked left to right), 2 on the centre
+// line, 3 on a side (the lower side, picked right to left). The joints are
+// counted, and the two ends named left and right, as in the picture: from
+// the base point, in style 3 from the end point. Throws Error for settings
 // it cannot draw.
 std::vector<std::string> DrawDuct(const std::vector<std::string>& choku, const std::vector<std::string>& chokuSet,
                                   Point base, Point end);

@@ -18,6 +18,8 @@
 namespace piping {
 namespace {
 
+const char* const kChoosePrompt = "シートを選び、部品をクリックしてください。";
+
 using settings::HaikanFile;
 using ui::LineAt;
 
@@ -76,7 +78,7 @@ ui::Layout CatalogueLayout() {
   layout.Label(kDistanceLabel, "継手間距離（mm）", {187, 195, 70, 10});
   layout.Edit(kDistance, {187, 206, 50, 12}, ui::kRight);
   layout.Button(kDistanceZero, "0", {241, 206, 16, 12});
-  layout.Label(kDistanceHint, "☆組合せ継手の場合の直管部分", {187, 221, 110, 10});
+  layout.Label(kDistanceHint, "☆組合せ継手の場合の直管部分", {187, 221, 113, 10});
 
   layout.Label(kPartName, "", {303, 130, 164, 10}, ui::kCentred);
   layout.Frame(kPartPreview, {303, 142, 164, 100}, ui::kBorder);
@@ -201,7 +203,10 @@ void CatalogueDialog::SetUpFamily() {
     form().ClearItems(kPipeKindBox);
     form().SetText(kPipeKindBox, kRoundDuct);
   } else {
+    // The kinds are numbered per list: a kind chosen in another family's
+    // list would be counted as another pipe, so the choice starts anew.
     form().SetItems(kPipeKindBox, ReadPipeKinds(drive(), family.pipeKindList));
+    form().SetText(kPipeKindBox, "");
   }
   Refresh(kBoth);
 }
@@ -238,7 +243,8 @@ void CatalogueDialog::LoadPart() {
   partFile_ = std::string("\\Tavrin\\") + family.folder + "\\" + StoredName(code) + ".ajc";
   if (code.cell.empty() || !drive().Exists(partFile_)) {
     part_ = PartFile{};
-    form().SetText(kPartName, "部品がありません。");
+    // Before a part is chosen nothing is missing: say what to do instead.
+    form().SetText(kPartName, cell_ > 0 ? "部品がありません。" : kChoosePrompt);
     return;
   }
   part_ = ParsePartFile(drive().ReadLines(partFile_));
@@ -285,6 +291,12 @@ bool CatalogueDialog::Validate() {
 void CatalogueDialog::Place() {
   if (!Validate()) return;
   Refresh(kPart);
+  // Without a part there is nothing to place, and a marker alone would be
+  // counted as a fitting: the last drawing data stays.
+  if (placed_.records.empty()) {
+    Message("部品がありません。部品とサイズを選び直してください。", "確認");
+    return;
+  }
   std::vector<std::string> lines = PartDrawData(placed_, form().Checked(kCurrentLayer));
   if (form().Checked(kTakeoff)) {
     std::vector<std::string> layerLines = drive().ReadLines(HaikanFile("SekisanSet.ini"));

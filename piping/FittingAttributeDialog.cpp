@@ -27,7 +27,7 @@ ui::Layout FittingAttributeLayout() {
     layout.Label(ui::kNoId, "種-色", {x + 5, 90, 26, 10});
     layout.Edit(kPartTypeColour + p, {x + 32, 88, 32, 12}, ui::kCentred);
   }
-  layout.Label(ui::kNoId, "※中心線はロングエルボ等一部の部材にあります。", {223, 60, 62, 46}, ui::kMultiline);
+  layout.Label(ui::kNoId, "※中心線は\nロングエルボ等\n一部の部材に\nあります。", {223, 60, 62, 46}, ui::kMultiline);
   layout.Label(ui::kNoId, "※レイヤは、”レイヤグループ番号-レイヤ番号”です。", {7, 118, 276, 10});
   layout.Label(ui::kNoId, "必ず半角（日本語変換OFF）で入力", {7, 132, 276, 10});
   layout.Button(ui::kIdOk, "OK", {230, 150, 53, 17}, ui::kDefault);

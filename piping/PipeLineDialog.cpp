@@ -37,7 +37,7 @@ ui::Layout PipeLineLayout() {
   layout.Edit(kSlope, {248, 113, 28, 12}, ui::kRight);
   layout.Label(kSlopeUnit, "°", {278, 115, 8, 10});
   layout.Button(kSlopeZero, "0", {290, 113, 18, 12});
-  layout.Label(kSlopeHint, "（0～89までの整数値：0は水平）", {208, 130, 104, 20}, ui::kMultiline);
+  layout.Label(kSlopeHint, "（0～89までの整数値：\n0は水平）", {208, 130, 104, 20}, ui::kMultiline);
 
   layout.Button(kPipePlace, "配置実行", {208, 156, 100, 18}, ui::kDefault);
   layout.Button(ui::kIdCancel, "終了", {258, 190, 53, 17});
@@ -101,23 +101,24 @@ void PipeLineDialog::OnNotify(int id, ui::Notify what) {
   if (id == kPipePlace) return Place();
 }
 
+// The lists are read before anything changes: a list that cannot be read
+// leaves the pipe shown before, whole, with its name selected.
 void PipeLineDialog::SelectPipe(int pipe) {
   if (pipe < 0 || pipe >= kPipeNames) return;
+  form().SetSelection(kPipeNameList, pipe_);
+  std::vector<SizeEntry> sizes = ReadSizeList(drive(), PipeSizeListFile(pipe));
+  const int kindListType = PipeKindListType(pipe);
+  std::vector<std::string> kinds = kindListType == 6 ? std::vector<std::string>{} : ReadPipeKinds(drive(), kindListType);
   pipe_ = pipe;
   form().SetSelection(kPipeNameList, pipe);
-  sizes_ = ReadSizeList(drive(), PipeSizeListFile(pipe));
+  sizes_ = std::move(sizes);
   std::vector<std::string> nominals;
   for (const SizeEntry& size : sizes_) nominals.push_back(size.nominal);
   form().SetItems(kSizeList, nominals);
   form().SetText(kOuterLabel, "");
-  kindListType_ = PipeKindListType(pipe);
-  if (kindListType_ == 6) {
-    form().ClearItems(kPipeKind);
-    form().SetText(kPipeKind, kRoundDuct);
-  } else {
-    form().SetItems(kPipeKind, ReadPipeKinds(drive(), kindListType_));
-    form().SetText(kPipeKind, "");
-  }
+  kindListType_ = kindListType;
+  form().SetItems(kPipeKind, kinds);
+  form().SetText(kPipeKind, kindListType_ == 6 ? kRoundDuct : "");
 }
 
 void PipeLineDialog::ShowOuterDiameter() {
@@ -155,6 +156,8 @@ std::vector<std::string> PipeLineDialog::MarkerLines() const {
   std::vector<std::string> settings = drive().ReadLines(HaikanFile("SekisanSet.ini"));
   const std::string& size = form().Items(kSizeList)[form().Selection(kSizeList)];
   auto position = [&](int id) { return ListPosition(form().Items(id), form().Text(id)); };
+  // The pipe by its place in the list (names may repeat); none when it has no name.
+  const int pipeName = ui::LineAt(form().Items(kPipeNameList), pipe_ + 1).empty() ? 0 : pipe_ + 1;
   return {Flag(form().Checked(kPipeTakeoff)),
           ui::LineAt(settings, 4),
           ui::LineAt(settings, 5),
@@ -163,7 +166,7 @@ std::vector<std::string> PipeLineDialog::MarkerLines() const {
           MarkerRadius(9, 222),
           MarkerRadius(8, position(kPipeClassification)),
           MarkerRadius(7, position(kPipeKind)),
-          MarkerRadius(6, pipe_ + 1),
+          MarkerRadius(6, pipeName),
           MarkerRadius(5, ui::ToInt(size)),
           MarkerRadius(4, ui::ToInt(form().Text(kSlope))),
           MarkerRadius(3, kindListType_),

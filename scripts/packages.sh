@@ -1,7 +1,8 @@
 # Installs the Debian packages the build and the tests need (sourced by the
 # other scripts). Does nothing when they are all there already.
 PACKAGES="cmake ninja-build g++ pkg-config ccache qt6-base-dev libgtest-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils g++-mingw-w64-x86-64"
+  fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils g++-mingw-w64-x86-64
+  python3 libxlsxwriter-dev python3-openpyxl dpkg-dev desktop-file-utils libz-mingw-w64-dev"
 
 # Extra packages may be named; APT_OPTIONS goes to apt-get install.
 install_packages() {

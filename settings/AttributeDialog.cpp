@@ -46,7 +46,7 @@ ui::Layout AttributeLayout() {
   layout.Edit(kFrameMargin, {155, 249, 25, 12}, ui::kHidden);
 
   layout.Label(ui::kNoId,
-               "※6種類の組み合わせが作成できます。メインメニューで選択した属性が以降の作図に反映されます。",
+               "※6種類の組み合わせが作成できます。\nメインメニューで選択した属性が以降の作図に反映されます。",
                {195, 238, 243, 20}, ui::kMultiline);
   layout.Label(ui::kNoId, "※メモ欄は変更できます。", {195, 260, 243, 10});
   layout.Label(ui::kNoId, "※レイヤは、”レイヤグループ番号-レイヤ番号”です。", {195, 271, 243, 10});

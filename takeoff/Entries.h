@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "takeoff/Markers.h"
@@ -30,13 +31,14 @@ void AppendFittingEntries(const Marker& marker, const NameLists& lists, std::vec
 std::string PipeEntry(const Marker& marker, const NameLists& lists);
 
 // The straight portion of a fitting entry that carries a pipe kind.
-std::optional<std::string> DerivedPipeEntry(const std::string& fittingEntry);
-bool IsDerived(const std::string& pipeEntry);
+std::optional<std::string> DerivedPipeEntry(std::string_view fittingEntry);
+bool IsDerived(std::string_view pipeEntry);
 // Adds the derived pipe entries of the fitting entries from `first` on.
 void AddDerivedPipes(Tally& tally, size_t first);
 
-// "集計開始" on an extract: replaces the entries, or adds to them when merging.
-void TallyExtract(const MarkerExtract& extract, const NameLists& lists, bool merge, Tally& tally,
-                  Progress& progress);
+// "集計開始" on the bytes of an extract: replaces the entries, or adds to
+// them when merging. The entries are left as they were when it fails. The
+// bytes are let go once the markers are read, before the entries are formed.
+void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress);
 
 }  // namespace takeoff

@@ -1,9 +1,12 @@
 #include "takeoff/Markers.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <deque>
 #include <fstream>
-#include <limits>
-#include <unordered_map>
+#include <functional>
 
 #include "settings/Paths.h"
 #include "ui/Text.h"
@@ -12,89 +15,274 @@ namespace takeoff {
 namespace {
 
 const std::string_view kFittingHead = "0.91119", kPipeHead = "0.92229";
+const char* const kReadingStatus = "情報取り込み中･････。";
+enum Head : uint8_t { kNoHead = 0, kFittingMark = 1, kPipeMark = 2 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Up to `count` blank-separated fields of the line.
-size_t SplitFields(std::string_view line, std::string_view* fields, size_t count) {
-  size_t n = 0, i = 0;
-  while (n < count) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i == line.size()) break;
-    size_t start = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    fields[n++] = line.substr(start, i - start);
-  }
-  return n;
+// Short texts compared in line, as the centres and radii are.
+bool Same(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
 }
 
-struct Centre {
+// Eight bytes at once, for the scans below; the first byte is the lowest.
+uint64_t Word(const char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, 8);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  return word;
+}
+
+// The high bit of every byte of the word that equals c; the lowest one
+// marked is always right, which is all the scans use.
+uint64_t BytesEqual(uint64_t word, char c) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+  return (x - kOnes) & ~x & kHighs;
+}
+
+// Where the field that starts at p ends: at the first blank or line feed,
+// or at the end of the extract.
+const char* FieldEnd(const char* p, const char* end) {
+  for (; end - p >= 8; p += 8) {
+    const uint64_t word = Word(p);
+    if (uint64_t stops = BytesEqual(word, ' ') | BytesEqual(word, '\t') | BytesEqual(word, '\n'))
+      return p + std::countr_zero(stops) / 8;
+  }
+  while (p < end && !IsBlank(*p) && *p != '\n') ++p;
+  return p;
+}
+
+const char* SkipBlanks(const char* p, const char* end) {
+  while (p < end && IsBlank(*p)) ++p;
+  return p;
+}
+
+bool SameBytes(const char* a, const char* b, size_t n) {
+  if (n < 8) return std::memcmp(a, b, n) == 0;
+  for (size_t i = 0; i + 8 < n; i += 8)
+    if (Word(a + i) != Word(b + i)) return false;
+  return Word(a + n - 8) == Word(b + n - 8);
+}
+
+struct Circle {
+  std::string_view x, y, radius;
+};
+
+// The circles of an extract's lt9 stretches, one after the other, read where
+// they stand in its bytes. A line is a circle when it begins with "ci" and
+// has three more fields, separated by blanks; one CR before its line feed is
+// no part of it. A circle whose line begins as the last circle's did, up to
+// and with the blank after its y, has the same centre: only its radius is
+// read.
+class CircleReader {
+ public:
+  // Tells the progress how far the reading came every few thousand lines.
+  CircleReader(std::string_view extract, Progress& progress)
+      : begin_(extract.data()), end_(extract.data() + extract.size()), next_(begin_), progress_(progress) {}
+
+  // The next circle; false at the end of the extract. sameCentre tells that
+  // the circle before had this one's centre.
+  bool Next(Circle& circle, bool& sameCentre) {
+    while (next_ < end_) {
+      if ((++lines_ & 0xfff) == 0) progress_.Step(next_ - begin_);
+      const char* line = next_;
+      if (!lineType9_ || end_ - line < 2 || line[0] != 'c' || line[1] != 'i') {
+        SkipLine(line);
+        continue;
+      }
+      sameCentre = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, lastLine_, prefix_);
+      const char* radius;
+      if (sameCentre) {
+        circle.x = last_.x;
+        circle.y = last_.y;
+        radius = SkipBlanks(line + prefix_, end_);
+      } else {
+        const char* x = SkipBlanks(FieldEnd(line, end_), end_);
+        const char* xEnd = FieldEnd(x, end_);
+        const char* y = SkipBlanks(xEnd, end_);
+        const char* yEnd = FieldEnd(y, end_);
+        circle.x = std::string_view(x, xEnd - x);
+        circle.y = std::string_view(y, yEnd - y);
+        radius = SkipBlanks(yEnd, end_);
+      }
+      const char* radiusEnd = FieldEnd(radius, end_);
+      if (radiusEnd == end_ || *radiusEnd == '\n') {
+        next_ = radiusEnd == end_ ? end_ : radiusEnd + 1;
+        if (radiusEnd > radius && radiusEnd[-1] == '\r') --radiusEnd;
+      } else {
+        const void* lf = std::memchr(radiusEnd, '\n', end_ - radiusEnd);
+        next_ = lf ? static_cast<const char*>(lf) + 1 : end_;
+      }
+      circle.radius = std::string_view(radius, radiusEnd - radius);
+      if (circle.x.empty() || circle.y.empty() || circle.radius.empty()) continue;
+      if (!sameCentre) {
+        last_ = circle;
+        lastLine_ = line;
+        prefix_ = circle.y.data() + circle.y.size() + 1 - line;
+      }
+      line_ = line;
+      return true;
+    }
+    return false;
+  }
+
+  // Where the line of the last circle starts.
+  const char* line() const { return line_; }
+
+  // The circle of a line the reader has given before.
+  static Circle At(const char* line, const char* end) {
+    NoProgress none;
+    CircleReader reader(std::string_view(line, end - line), none);
+    reader.lineType9_ = true;
+    Circle circle;
+    bool sameCentre;
+    reader.Next(circle, sameCentre);
+    return circle;
+  }
+
+ private:
+  // A line that is no circle; "lt" lines of three characters or more switch
+  // the stretches.
+  void SkipLine(const char* line) {
+    const void* lf = std::memchr(line, '\n', end_ - line);
+    const char* stop = lf ? static_cast<const char*>(lf) : end_;
+    next_ = lf ? stop + 1 : end_;
+    if (stop > line && stop[-1] == '\r') --stop;
+    if (stop - line >= 3 && line[0] == 'l' && line[1] == 't') lineType9_ = line[2] == '9';
+  }
+
+  const char* begin_;
+  const char* end_;
+  const char* next_;
+  Progress& progress_;
+  size_t lines_ = 0;
+  const char* line_ = nullptr;
+  bool lineType9_ = false;
+  Circle last_;                  // the last circle read in full
+  const char* lastLine_ = nullptr;  // where its line starts
+  size_t prefix_ = 0;            // its line up to its radius, with one blank after its y
+};
+
+// The code digits of positions 1..8 as the circles of a centre gave them.
+struct Codes {
+  std::array<std::array<char, 3>, 9> digits{};
+  uint16_t read = 0;  // bit n: position n was given
+
+  // Fills the position a radius names when it reads "0.", the position
+  // digit N (1..8), three code digits and N again; a later radius of the
+  // same position replaces an earlier one.
+  void Add(std::string_view radius) {
+    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return;
+    const int n = radius[2] - '0';
+    std::copy_n(radius.begin() + 3, 3, digits[n].begin());
+    read |= 1u << n;
+  }
+
+  // The positions that later circles gave replace these.
+  void Take(const Codes& later) {
+    for (int n = 1; n <= 8; ++n)
+      if (later.read & (1u << n)) digits[n] = later.digits[n];
+    read |= later.read;
+  }
+
+  Marker Decoded() const {
+    Marker marker;
+    for (int n = 1; n <= 8; ++n) {
+      if (!(read & (1u << n))) continue;
+      const auto& d = digits[n];
+      const bool plain = std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+      marker[n] = Position{plain ? (d[0] - '0') * 100 + (d[1] - '0') * 10 + (d[2] - '0')
+                                 : ui::ToInt(std::string_view(d.data(), 3)),
+                           d, true};
+    }
+    return marker;
+  }
+};
+
+// The circles of one centre that holds a head circle: how many there are,
+// which heads were among them, and the positions they filled.
+struct Group {
   std::string_view x, y;
-  bool operator==(const Centre&) const = default;
-};
-struct CentreHash {
-  size_t operator()(const Centre& c) const {
-    size_t h = std::hash<std::string_view>{}(c.x);
-    return h ^ (std::hash<std::string_view>{}(c.y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
-  }
+  uint32_t circles = 0;
+  uint8_t heads = kNoHead;
+  Codes codes;
 };
 
-// The circles at the centres that carry a head circle, grouped by centre in
-// one pass over the extract.
-struct Groups {
-  std::vector<uint32_t> first;                 // group g holds members[first[g] .. first[g + 1])
-  std::vector<uint32_t> members;                  // circle indices
-  std::vector<uint32_t> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
+// The one hash table of centres: open addressing over the groups, each slot
+// holding a group's number + 1 (0: empty) and the top of its hash.
+class Centres {
+ public:
+  // Room for the centres an extract of this size may hold, so that the
+  // table seldom grows: a marker takes some 250 bytes of it.
+  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {}
 
-  explicit Groups(const MarkerExtract& extract) : extract(extract) {
-    std::unordered_map<Centre, uint32_t, CentreHash> groupOf;
-    std::vector<uint8_t> kinds;  // bit 1 fitting head seen, bit 2 pipe head seen
-    for (size_t i = 0; i < extract.size(); ++i) {
-      Circle c = extract[i];
-      uint8_t kind = c.radius == kFittingHead ? 1 : c.radius == kPipeHead ? 2 : 0;
-      if (!kind) continue;
-      auto [it, added] = groupOf.try_emplace(Centre{c.x, c.y}, static_cast<uint32_t>(kinds.size()));
-      if (added) kinds.push_back(0);
-      if (kinds[it->second] & kind) continue;
-      kinds[it->second] |= kind;
-      (kind == 1 ? fittingOrder : pipeOrder).push_back(it->second);
-    }
-    if (groupOf.empty()) return;
-
-    std::vector<int32_t> groupOfCircle(extract.size(), -1);
-    std::vector<uint32_t> counts(kinds.size(), 0);
-    for (size_t i = 0; i < extract.size(); ++i) {
-      Circle c = extract[i];
-      auto it = groupOf.find(Centre{c.x, c.y});
-      if (it == groupOf.end()) continue;
-      groupOfCircle[i] = static_cast<int32_t>(it->second);
-      ++counts[it->second];
-    }
-    first.assign(kinds.size() + 1, 0);
-    for (size_t g = 0; g < kinds.size(); ++g) first[g + 1] = first[g] + counts[g];
-    members.resize(first.back());
-    std::vector<uint32_t> filled(first.begin(), first.end() - 1);
-    for (size_t i = 0; i < groupOfCircle.size(); ++i)
-      if (groupOfCircle[i] >= 0) members[filled[groupOfCircle[i]]++] = static_cast<uint32_t>(i);
+  static uint64_t Hash(std::string_view x, std::string_view y) {
+    uint64_t h = std::hash<std::string_view>{}(x);
+    return h ^ (std::hash<std::string_view>{}(y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
   }
 
-  std::vector<Marker> Decode(const std::vector<uint32_t>& order, size_t circlesPerMarker, Progress& progress) const {
-    progress.Phase("情報分析中････。", order.size());
-    std::vector<Marker> markers;
-    std::vector<std::string_view> group;
-    for (size_t k = 0; k < order.size(); ++k) {
-      if ((k & 0xfff) == 0) progress.Step(k);
-      uint32_t g = order[k];
-      if (first[g + 1] - first[g] != circlesPerMarker) continue;
-      group.clear();
-      for (uint32_t k = first[g]; k < first[g + 1]; ++k) group.push_back(extract[members[k]].radius);
-      markers.push_back(DecodeMarker(group));
+  // The group of the centre, or nullptr.
+  Group* Find(std::string_view x, std::string_view y, uint64_t hash) {
+    const uint64_t tag = hash >> 32 << 32;
+    for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+      const uint64_t slot = slots_[i];
+      if (slot == 0) return nullptr;
+      if ((slot & ~0xffffffffULL) != tag) continue;
+      Group& group = groups_[static_cast<uint32_t>(slot) - 1];
+      if (group.x == x && group.y == y) return &group;
     }
-    progress.Step(order.size());
-    return markers;
   }
 
-  const MarkerExtract& extract;
+  // Fetches the slot where a look-up starts, so that it is at hand later.
+  void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
+
+  Group& Add(std::string_view x, std::string_view y, uint64_t hash) {
+    if ((groups_.size() + 1) * 2 > slots_.size()) Grow();
+    Place(hash, static_cast<uint32_t>(groups_.size()));
+    return groups_.emplace_back(Group{x, y, 0, kNoHead, Codes{}});
+  }
+
+ private:
+  void Place(uint64_t hash, uint32_t number) {
+    size_t i = hash & (slots_.size() - 1);
+    while (slots_[i] != 0) i = (i + 1) & (slots_.size() - 1);
+    slots_[i] = (hash >> 32 << 32) | (number + 1);
+  }
+
+  void Grow() {
+    slots_.assign(slots_.size() * 2, 0);
+    for (uint32_t number = 0; number < groups_.size(); ++number)
+      Place(Hash(groups_[number].x, groups_[number].y), number);
+  }
+
+  std::vector<uint64_t> slots_;
+  std::deque<Group> groups_;  // grows without moving what it holds
+};
+
+// The circles that follow one another at one centre. They are gathered
+// apart and join the centre's group when the run ends, by which time the
+// slot of its look-up, fetched when the run began, is at hand.
+struct Run {
+  std::string_view x, y;
+  uint64_t hash = 0;
+  uint32_t circles = 0;
+  uint8_t heads = kNoHead;
+  Codes codes;
+  std::vector<const char*> lines;  // while no head has come
+
+  void Start(const Circle& circle) {
+    x = circle.x;
+    y = circle.y;
+    hash = Centres::Hash(x, y);
+    circles = 0;
+    heads = kNoHead;
+    codes = Codes{};
+    lines.clear();
+  }
 };
 
 }  // namespace
@@ -114,72 +302,94 @@ std::vector<std::string> TakeoffBatchLines() {
   };
 }
 
-Marker DecodeMarker(const std::vector<std::string_view>& radii) {
-  Marker marker;
-  for (std::string_view radius : radii) {
-    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') continue;
-    Position& position = marker[radius[2] - '0'];
-    std::copy_n(radius.begin() + 3, 3, position.digits.begin());
-    position.read = true;
-    position.value = ui::ToInt(radius.substr(3, 3));
-  }
-  return marker;
-}
-
-std::string ReadExtractBytes(const ui::Drive& drive) {
+std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
   std::filesystem::path file = drive.Locate(settings::HaikanFile("Toridasi.txt"));
   std::error_code ec;
   auto size = std::filesystem::file_size(file, ec);
   if (ec || !std::filesystem::is_regular_file(file, ec)) throw ui::FileError(file, false);
+  progress.Phase(kReadingStatus, size);
   std::ifstream in(file, std::ios::binary);
   std::string bytes(size, '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-    throw ui::FileError(file, ui::FileError::kUnreadable);
+  constexpr size_t kPart = 4 << 20;
+  for (size_t done = 0; done < size; done += kPart) {
+    if (!in.read(bytes.data() + done, static_cast<std::streamsize>(std::min<size_t>(kPart, size - done))))
+      throw ui::FileError(file, ui::FileError::kUnreadable);
+    progress.Step(done);
+  }
   return bytes;
 }
 
-// Only the numbers of the circles matter, and they are ASCII in any code
-// page, so the extract is read as bytes without converting it.
-MarkerExtract::MarkerExtract(std::string bytes, Progress& progress) : bytes_(std::move(bytes)) {
-  progress.Phase("情報取り込み中･････。", bytes_.size());
-  const std::string_view text = bytes_;
-  circles_.reserve(std::count(text.begin(), text.end(), '\n') + 1);
-  constexpr size_t kLongest = std::numeric_limits<uint16_t>::max();
-  bool lineType9 = false;
-  size_t lines = 0;
-  for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if ((++lines & 0xfff) == 0) progress.Step(start);
-    if (line.size() < 3) continue;
-    if (line.starts_with("lt")) {
-      lineType9 = line[2] == '9';
-    } else if (lineType9 && line.starts_with("ci")) {
-      std::string_view f[4];
-      // Fields beyond 64 KB are no numbers anybody wrote.
-      if (SplitFields(line, f, 4) < 4 || f[3].end() - f[1].begin() > static_cast<ptrdiff_t>(kLongest)) continue;
-      circles_.push_back(Packed{static_cast<uint64_t>(f[1].data() - text.data()), static_cast<uint16_t>(f[1].size()),
-                                static_cast<uint16_t>(f[2].data() - f[1].end()), static_cast<uint16_t>(f[2].size()),
-                                static_cast<uint16_t>(f[3].data() - f[2].end()), static_cast<uint16_t>(f[3].size())});
+// One pass over the bytes. Only the numbers of the circles matter, and they
+// are ASCII in any code page, so the extract is read as it is, without
+// converting it; the texts of the centres stay where they are in it. A run
+// of circles whose centre has a group by then joins it at once; the circles
+// of the rest are remembered by their line and looked at again when every
+// head is known.
+Markers FindMarkers(std::string_view extract, Progress& progress) {
+  progress.Phase(kReadingStatus, extract.size());
+  const char* const end = extract.data() + extract.size();
+  Centres centres(extract.size());
+  std::vector<const Group*> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
+  std::vector<const char*> waiting;                   // circles seen before any head of their centre
+
+  Run run;
+  auto endRun = [&] {
+    if (run.circles == 0) return;
+    Group* group = centres.Find(run.x, run.y, run.hash);
+    if (!group && run.heads == kNoHead) {
+      waiting.insert(waiting.end(), run.lines.begin(), run.lines.end());
+      return;
     }
+    if (!group) group = &centres.Add(run.x, run.y, run.hash);
+    if (run.heads & ~group->heads & kFittingMark) fittingOrder.push_back(group);
+    if (run.heads & ~group->heads & kPipeMark) pipeOrder.push_back(group);
+    group->heads |= run.heads;
+    group->circles += run.circles;
+    group->codes.Take(run.codes);
+  };
+
+  CircleReader reader(extract, progress);
+  Circle circle;
+  bool sameCentre = false;
+  while (reader.Next(circle, sameCentre)) {
+    if (!sameCentre) {
+      endRun();
+      run.Start(circle);
+      centres.Prefetch(run.hash);
+    }
+    ++run.circles;
+    // A head's position digit is 9, which no other circle of a marker has.
+    const bool nine = circle.radius.size() == 7 && circle.radius[2] == '9';
+    if (nine && Same(circle.radius, kFittingHead)) run.heads |= kFittingMark;
+    else if (nine && Same(circle.radius, kPipeHead)) run.heads |= kPipeMark;
+    else if (run.heads == kNoHead) run.lines.push_back(reader.line());
+    run.codes.Add(circle.radius);
   }
-  progress.Step(text.size());
-}
+  endRun();
 
-Circle MarkerExtract::operator[](size_t i) const {
-  const Packed& p = circles_[i];
-  const char* x = bytes_.data() + p.x;
-  const char* y = x + p.xSize + p.yGap;
-  const char* radius = y + p.ySize + p.radiusGap;
-  return Circle{{x, p.xSize}, {y, p.ySize}, {radius, p.radiusSize}};
-}
+  // The waiting circles come before every circle of their group, so the
+  // latest of them fills only what the group's own circles left empty.
+  for (auto it = waiting.rbegin(); it != waiting.rend(); ++it) {
+    const Circle circle = CircleReader::At(*it, end);
+    Group* group = centres.Find(circle.x, circle.y, Centres::Hash(circle.x, circle.y));
+    if (!group) continue;
+    ++group->circles;
+    Codes earlier;
+    earlier.Add(circle.radius);
+    earlier.Take(group->codes);
+    group->codes = earlier;
+  }
+  progress.Step(extract.size());
 
-Markers FindMarkers(const MarkerExtract& extract, Progress& progress) {
-  Groups groups(extract);
-  return {groups.Decode(groups.fittingOrder, 9, progress), groups.Decode(groups.pipeOrder, 10, progress)};
+  Markers markers;
+  auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
+    out.reserve(std::count_if(order.begin(), order.end(), [&](const Group* g) { return g->circles == circles; }));
+    for (const Group* group : order)
+      if (group->circles == circles) out.push_back(group->codes.Decoded());
+  };
+  collect(fittingOrder, 9, markers.fittings);
+  collect(pipeOrder, 10, markers.pipes);
+  return markers;
 }
 
 }  // namespace takeoff

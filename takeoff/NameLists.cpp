@@ -37,17 +37,16 @@ NameLists ReadNameLists(const ui::Drive& drive) {
   return lists;
 }
 
-std::string ListName(const std::vector<std::string>& list, int value) {
+std::string_view ListName(const std::vector<std::string>& list, int value) {
   if (value == 0) return "-";
   if (value < 0 || value > static_cast<int>(list.size())) return "";
   return list[value - 1];
 }
 
-std::string MergedFamily(const std::string& name) {
-  if (name == "ＭＤ継手(簡略）:" || name == "ＭＤ継手(詳細）:") return "ＭＤ継手:";
-  if (name == "鋳鉄管(簡略)－１:" || name == "鋳鉄管(簡略)－２:" || name == "鋳鉄管(詳細)－１:" ||
-      name == "鋳鉄管(詳細)－２:")
-    return "鋳鉄管:";
+std::string_view MergedFamily(std::string_view name) {
+  if (name == "ＭＤ継手(簡略）" || name == "ＭＤ継手(詳細）") return "ＭＤ継手";
+  if (name == "鋳鉄管(簡略)－１" || name == "鋳鉄管(簡略)－２" || name == "鋳鉄管(詳細)－１" || name == "鋳鉄管(詳細)－２")
+    return "鋳鉄管";
   return name;
 }
 
@@ -68,15 +67,16 @@ const std::vector<std::string>* FamilyPipeKinds(const NameLists& lists, int fami
   }
 }
 
-std::string PipeKindName(const NameLists& lists, int list, int value) {
+std::string_view PipeKindName(const NameLists& lists, int list, int value) {
   if (list >= 1 && list <= 5) return ListName(lists.pipeKinds[list - 1], value);
   if (list == 6) return "丸ダクト";
   return "";
 }
 
-Breakdown FindBreakdown(const NameLists& lists, const std::string& key) {
+const Breakdown& FindBreakdown(const NameLists& lists, std::string_view key) {
+  static const Breakdown unlisted;
   auto it = lists.breakdowns.find(key);
-  return it == lists.breakdowns.end() ? Breakdown{} : it->second;
+  return it == lists.breakdowns.end() ? unlisted : it->second;
 }
 
 }  // namespace takeoff

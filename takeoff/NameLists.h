@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -18,6 +20,11 @@ struct Breakdown {
   std::string first = "-", second = "-";
 };
 
+// Looks texts up by a view of them, without making a string of each.
+struct TextHash : std::hash<std::string_view> {
+  using is_transparent = void;
+};
+
 struct NameLists {
   std::vector<std::string> families;                  // TugiteName.ini
   std::vector<std::string> fittingClasses;            // TugiteBunruiName.ini
@@ -25,18 +32,18 @@ struct NameLists {
   std::array<std::vector<std::string>, 5> pipeKinds;  // KanName1.ini .. KanName5.ini
   std::vector<std::string> pipeNames;                 // HaikanName.ini
   // SekisanBunrui.ini by its key "family_sheet_cell"; the first line of a key wins.
-  std::unordered_map<std::string, Breakdown> breakdowns;
+  std::unordered_map<std::string, Breakdown, TextHash, std::equal_to<>> breakdowns;
 };
 
 NameLists ReadNameLists(const ui::Drive& drive);
 
 // The name that marker value v selects: "-" for 0, line v of the list, and
 // empty text for a value beyond the lines read.
-std::string ListName(const std::vector<std::string>& list, int value);
+std::string_view ListName(const std::vector<std::string>& list, int value);
 
-// A family or pipe name with its colon, the simplified and detailed variants
-// of one family taken together: "ＭＤ継手(簡略）:" -> "ＭＤ継手:".
-std::string MergedFamily(const std::string& nameWithColon);
+// A family or pipe name, the simplified and detailed variants of one family
+// taken together: "ＭＤ継手(簡略）" -> "ＭＤ継手".
+std::string_view MergedFamily(std::string_view name);
 
 // The pipe-kind list of a fitting family (family index + 1), or nullptr for
 // the families that carry no pipe kind.
@@ -44,8 +51,9 @@ const std::vector<std::string>* FamilyPipeKinds(const NameLists& lists, int fami
 
 // The pipe kind of a pipe marker: list 1..5 (KanName1..5.ini), 6 the round
 // duct, anything else no name.
-std::string PipeKindName(const NameLists& lists, int list, int value);
+std::string_view PipeKindName(const NameLists& lists, int list, int value);
 
-Breakdown FindBreakdown(const NameLists& lists, const std::string& key);
+// What the part of the key yields; one line named "-" when it is not listed.
+const Breakdown& FindBreakdown(const NameLists& lists, std::string_view key);
 
 }  // namespace takeoff

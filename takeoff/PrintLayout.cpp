@@ -32,7 +32,7 @@ std::string PadLeft(const std::string& text, size_t width) {
   return bytes >= width ? text : std::string(width - bytes, ' ') + text;
 }
 
-void AddPage(ui::PrintPage& page, const ui::Grid& table, const Columns& columns, int firstRow, int lastRow,
+void AddPage(ui::PrintPage& page, const ui::TableModel& table, const Columns& columns, int firstRow, int lastRow,
              const std::string& title, int offset) {
   auto& items = page.items;
   items.push_back(ui::PrintFrame{kLeft, kTop, kRight, kBottom, kWidePen});
@@ -49,9 +49,8 @@ void AddPage(ui::PrintPage& page, const ui::Grid& table, const Columns& columns,
                                     columns.lines[2] + 100, columns.lines[3] + 100};
   for (int row = firstRow; row <= lastRow; ++row) {
     int y = kTop - kBand * (row - firstRow + 1) - offset;
-    const std::vector<std::string>& cells = table.cells[row];
-    for (int col = 1; col <= 5 && col < static_cast<int>(cells.size()); ++col) {
-      std::string text = cells[col];
+    for (int col = 1; col <= 5 && col < table.ColumnCount(); ++col) {
+      std::string text = table.Cell(row, col);
       if (text.empty()) continue;
       if (col == 4) text = PadLeft(text, 8);
       if (col == 5) text = PadLeft(text, columns.amountWidth);
@@ -61,9 +60,9 @@ void AddPage(ui::PrintPage& page, const ui::Grid& table, const Columns& columns,
 }
 
 // Every row of the table is printed, however many pages it takes.
-void AddTable(ui::PrintDocument& document, const ui::Grid& table, const Columns& columns, const std::string& title,
+void AddTable(ui::PrintDocument& document, const ui::TableModel& table, const Columns& columns, const std::string& title,
               int offset) {
-  const int rows = std::min(table.rows, static_cast<int>(table.cells.size())) - 1;
+  const int rows = table.RowCount() - 1;
   const int pages = (rows + kRowsPerPage - 1) / kRowsPerPage;
   for (int p = 0; p < pages; ++p) {
     std::string heading = std::string(columns.caption) +
@@ -75,7 +74,7 @@ void AddTable(ui::PrintDocument& document, const ui::Grid& table, const Columns&
 
 }  // namespace
 
-ui::PrintDocument TablesDocument(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title,
+ui::PrintDocument TablesDocument(const ui::TableModel& fittings, const ui::TableModel& pipes, const std::string& title,
                                  int lineHeight) {
   ui::PrintDocument document;
   document.name = title.empty() ? "積算結果表" : title;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ui/Form.h"
 #include "ui/Services.h"
+#include "ui/TableModel.h"
 
 namespace takeoff {
 
@@ -13,7 +13,7 @@ constexpr int kRowsPerPage = 31;
 
 // The pages of both tables; a table whose first row is empty is left out.
 // lineHeight is the print font's character height plus external leading.
-ui::PrintDocument TablesDocument(const ui::Grid& fittings, const ui::Grid& pipes, const std::string& title,
+ui::PrintDocument TablesDocument(const ui::TableModel& fittings, const ui::TableModel& pipes, const std::string& title,
                                  int lineHeight);
 
 }  // namespace takeoff

@@ -1,74 +1,69 @@
 #include "takeoff/ResultTables.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace takeoff {
 namespace {
 
 constexpr int kOpeningRows = 100;
-constexpr int kLeft = 1, kCentre = 4;
 
-ui::Grid SetUp(Table table, int rows, bool filled) {
-  ui::Grid grid;
-  grid.rows = rows;
-  grid.cols = 6;
-  grid.cells.assign(rows, std::vector<std::string>(6));
-  grid.columnWidths = {350, 2000, 2000, table == Table::Fittings ? 2200 : 1800, 900, 750};
-  grid.columnAlignments = {kCentre, kCentre, kCentre, kCentre, kCentre, kCentre};
-  if (filled) grid.columnAlignments[1] = grid.columnAlignments[2] = grid.columnAlignments[3] = kLeft;
-  grid.headerHeight = 270;
-  grid.cells[0] = table == Table::Fittings
-                      ? std::vector<std::string>{"", "分類", "継手種類", "名称", "サイズ", "個数"}
-                      : std::vector<std::string>{"", "分類", "継手種類", "配管種類", "サイズ", filled ? "総m" : "m"};
-  for (int row = 1; row < rows; ++row) grid.cells[row][0] = std::to_string(row);
-  return grid;
+KeyFields FieldsOf(Table table, std::string_view key) {
+  return table == Table::Fittings ? FittingKeyFields(key) : PipeKeyFields(key);
 }
 
-// The text after the n-th colon (n from 1), or empty.
-std::string AfterColons(const std::string& text, int n) {
-  size_t at = 0;
-  for (int i = 0; i < n; ++i) {
-    at = text.find(':', at);
-    if (at == std::string::npos) return "";
-    ++at;
-  }
-  return text.substr(at);
+std::string_view Header(Table table, int col, bool filled) {
+  static constexpr std::array<std::string_view, 6> kFittings = {"", "分類", "継手種類", "名称", "サイズ", "個数"};
+  static constexpr std::array<std::string_view, 6> kPipes = {"", "分類", "継手種類", "配管種類", "サイズ", "m"};
+  if (table == Table::Pipes && col == 5 && filled) return "総m";
+  return (table == Table::Fittings ? kFittings : kPipes)[col];
 }
-
-std::string Before(const std::string& text, char separator) { return text.substr(0, text.find(separator)); }
 
 }  // namespace
 
-ui::Grid OpeningTable(Table table) { return SetUp(table, kOpeningRows, false); }
+ResultTable::ResultTable(Table table) : table_(table), filled_(false) {}
 
-std::array<std::string, 5> RowCells(Table table, const ResultRow& row) {
-  const std::string& key = row.key;
-  std::string classification = Before(key, ':');
-  std::string family = Before(AfterColons(key, 1), ':');
-  if (table == Table::Fittings) {
-    std::string rest = AfterColons(key, 2);
-    size_t tilde = rest.find('~');
-    std::string size = tilde == std::string::npos ? "" : rest.substr(tilde + 1);
-    return {classification, family, Before(rest, '~'), size, row.amount};
+ResultTable::ResultTable(Table table, std::vector<ResultRow> rows)
+    : table_(table), filled_(true), rows_(std::move(rows)) {}
+
+int ResultTable::RowCount() const { return filled_ ? static_cast<int>(rows_.size()) + 1 : kOpeningRows; }
+
+std::string ResultTable::Cell(int row, int col) const {
+  if (row < 0 || col < 0 || col >= ColumnCount() || row >= RowCount()) return {};
+  if (row == 0) return std::string(Header(table_, col, filled_));
+  if (col == 0) return std::to_string(row);
+  if (!filled_) return {};
+  const ResultRow& shown = rows_[row - 1];
+  const KeyFields fields = FieldsOf(table_, shown.key);
+  switch (col) {
+    case 1:
+    case 2: {
+      const KeyFields above = row > 1 ? FieldsOf(table_, rows_[row - 2].key) : KeyFields{};
+      const bool newClassification = fields.classification != above.classification;
+      if (col == 1) return newClassification ? std::string(fields.classification) : std::string();
+      return newClassification || fields.family != above.family ? std::string(fields.family) : std::string();
+    }
+    case 3: return std::string(fields.name);
+    case 4: return std::string(fields.size);
+    default: return table_ == Table::Fittings ? shown.amount : CutToHundredths(shown.amount);
   }
-  return {classification, family, Before(AfterColons(key, 2), ':'), Before(AfterColons(key, 3), ':'),
-          CutToHundredths(row.amount)};
 }
 
-ui::Grid FilledTable(Table table, const std::vector<ResultRow>& rows) {
-  ui::Grid grid = SetUp(table, static_cast<int>(rows.size()) + 1, true);
-  std::string lastClassification, lastFamily;
-  for (size_t k = 0; k < rows.size(); ++k) {
-    std::array<std::string, 5> cells = RowCells(table, rows[k]);
-    std::vector<std::string>& line = grid.cells[k + 1];
-    bool newClassification = cells[0] != lastClassification;
-    if (newClassification) line[1] = lastClassification = cells[0];
-    if (newClassification || cells[1] != lastFamily) line[2] = lastFamily = cells[1];
-    line[3] = cells[2];
-    line[4] = cells[3];
-    line[5] = cells[4];
-  }
-  return grid;
+// Two digits fit the 350 twips of the number column; each further digit of
+// the last row's number takes 150 more, which the name column gives up, so
+// that the numbers of a long table show whole and the table keeps its width.
+int ResultTable::ColumnWidth(int col) const {
+  static constexpr std::array<int, 6> kWidths = {350, 2000, 2000, 2200, 900, 750};
+  if (col < 0 || col >= ColumnCount()) return 0;
+  const int widening = std::max<int>(0, std::to_string(RowCount() - 1).size() - 2) * 150;
+  if (col == 0) return kWidths[0] + widening;
+  if (col == 3) return (table_ == Table::Pipes ? 1800 : kWidths[3]) - widening;
+  return kWidths[col];
+}
+
+ui::Align ResultTable::ColumnAlign(int col) const {
+  return filled_ && col >= 1 && col <= 3 ? ui::Align::Left : ui::Align::Centre;
 }
 
 std::string CutToHundredths(const std::string& metres) {
@@ -77,10 +72,10 @@ std::string CutToHundredths(const std::string& metres) {
   return metres.substr(0, std::min(metres.size(), point + 3));
 }
 
-bool HasRows(const ui::Grid& table) {
-  if (table.rows < 2 || table.cells.size() < 2) return false;
-  for (size_t col = 1; col < table.cells[1].size(); ++col)
-    if (!table.cells[1][col].empty()) return true;
+bool HasRows(const ui::TableModel& table) {
+  if (table.RowCount() < 2) return false;
+  for (int col = 1; col < table.ColumnCount(); ++col)
+    if (!table.Cell(1, col).empty()) return true;
   return false;
 }
 

@@ -1,10 +1,13 @@
 #include "takeoff/ResultsDialog.h"
 
+#include <exception>
+
 #include "takeoff/CsvExport.h"
 #include "takeoff/Markers.h"
 #include "takeoff/PrintLayout.h"
 #include "takeoff/ResultTables.h"
 #include "takeoff/SavedResult.h"
+#include "takeoff/XlsxExport.h"
 #include "ui/Drive.h"
 
 namespace takeoff {
@@ -26,7 +29,7 @@ ui::Layout ResultsLayout() {
   layout.Group("<<積算情報>>", {394, 3, 100, 66});
   layout.Button(kReadStart, "読込開始", {401, 15, 86, 15});
   layout.Button(kTallyStart, "集計開始", {401, 33, 86, 15});
-  layout.Check(kMerge, "現在の集計結果に合算", {400, 52, 92, 12});
+  layout.Check(kMerge, "現在の集計結果に合算", {399, 52, 94, 12});
   layout.Group("<<表示>>", {394, 72, 100, 28});
   layout.Radio(kShowFittings, "継手", {404, 84, 38, 11}, kDisplayGroup);
   layout.Radio(kShowPipes, "配管", {448, 84, 38, 11}, kDisplayGroup);
@@ -39,20 +42,27 @@ ui::Layout ResultsLayout() {
   layout.Button(kPrint, "印刷開始", {401, 199, 86, 15});
   layout.Button(kPreview, "印刷プレビュー", {401, 217, 86, 15});
   layout.Button(kPdf, "PDF に保存", {401, 235, 86, 15});
-  layout.Button(kCsv, "CSV 出力", {401, 253, 86, 15});
+  layout.Button(kCsv, "CSV 出力", {401, 253, 42, 15});
+  layout.Button(kExcel, "Excel 出力", {445, 253, 42, 15});
   layout.Button(ui::kIdCancel, "終了", {401, 279, 86, 16});
   return layout;
 }
 
 // Shows the phases of a tally in the status label and the progress bar,
-// moving the bar only when its percentage changes.
+// moving the bar only when its percentage changes. A tally that stops on a
+// failure leaves neither behind.
 class DialogProgress : public Progress {
  public:
   explicit DialogProgress(ui::Form& form) : form_(form) {}
+  ~DialogProgress() override {
+    if (std::uncaught_exceptions() == failures_) return;
+    form_.SetText(kStatus, "");
+    form_.SetProgress(kProgressBar, 0, 100);
+  }
   void Phase(const std::string& status, size_t steps) override {
     steps_ = steps;
     percent_ = 0;
-    form_.SetText(kStatus, status);
+    if (form_.Text(kStatus) != status) form_.SetText(kStatus, status);
     form_.SetProgress(kProgressBar, 0, 100);
   }
   void Step(size_t done) override {
@@ -64,6 +74,7 @@ class DialogProgress : public Progress {
 
  private:
   ui::Form& form_;
+  const int failures_ = std::uncaught_exceptions();
   size_t steps_ = 0;
   int percent_ = 0;
 };
@@ -73,10 +84,7 @@ class DialogProgress : public Progress {
 ResultsDialog::ResultsDialog(ui::Env env) : DialogHandler(env, ResultsLayout()) {}
 
 void ResultsDialog::OnInit() {
-  form().EditGrid(kFittingTable) = OpeningTable(Table::Fittings);
-  form().GridChanged(kFittingTable);
-  form().EditGrid(kPipeTable) = OpeningTable(Table::Pipes);
-  form().GridChanged(kPipeTable);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings), std::make_shared<ResultTable>(Table::Pipes));
   form().SetChecked(kShowFittings, true);
   // Without a way to write PDF files the button is off, and the status line
   // says why until the first tally.
@@ -103,6 +111,7 @@ void ResultsDialog::OnNotify(int id, ui::Notify what) {
     case kPreview: return Preview();
     case kPdf: return SavePdf();
     case kCsv: return ExportCsv();
+    case kExcel: return ExportExcel();
   }
 }
 
@@ -116,29 +125,31 @@ void ResultsDialog::StartTally() {
   if (merge && !tally_.fittings.empty() && !tally_.pipes.empty() &&
       Message("現在の集計結果に加算されます。よろしいですか？", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return;
-  std::string bytes = ReadExtractBytes(drive());
+  DialogProgress progress(form());
+  std::string extract = ReadExtractBytes(drive(), progress);
   // Without its names a tally would be wrong, so a list that was missing on
   // opening is asked for again.
   if (!lists_) lists_ = ReadNameLists(drive());
-  DialogProgress progress(form());
-  MarkerExtract extract(std::move(bytes), progress);
-  Tally tally = tally_;
-  TallyExtract(extract, *lists_, merge, tally, progress);
-  tally_ = std::move(tally);
+  TallyExtract(std::move(extract), *lists_, merge, tally_, progress);
   ShowResults("集計終了しました。");
 }
 
 void ResultsDialog::ShowResults(const std::string& message) {
-  form().SetText(kStatus, "情報書き込み中･････。");
-  fittingRows_ = FittingRows(tally_.fittings);
-  form().EditGrid(kFittingTable) = FilledTable(Table::Fittings, fittingRows_);
-  form().GridChanged(kFittingTable);
-  pipeRows_ = PipeRows(tally_.pipes);
-  form().EditGrid(kPipeTable) = FilledTable(Table::Pipes, pipeRows_);
-  form().GridChanged(kPipeTable);
+  DialogProgress progress(form());
+  std::vector<ResultRow> fittings = FittingRows(tally_.fittings, progress);
+  std::vector<ResultRow> pipes = PipeRows(tally_.pipes, progress);
+  ShowTables(std::make_shared<ResultTable>(Table::Fittings, std::move(fittings)),
+             std::make_shared<ResultTable>(Table::Pipes, std::move(pipes)));
   form().SetText(kStatus, "");
   form().SetProgress(kProgressBar, 0, 100);
   Message(message, "確認");
+}
+
+void ResultsDialog::ShowTables(std::shared_ptr<const ResultTable> fittings, std::shared_ptr<const ResultTable> pipes) {
+  fittingTable_ = std::move(fittings);
+  pipeTable_ = std::move(pipes);
+  form().SetTable(kFittingTable, fittingTable_);
+  form().SetTable(kPipeTable, pipeTable_);
 }
 
 void ResultsDialog::Load() {
@@ -179,12 +190,12 @@ std::optional<ui::PrintDocument> ResultsDialog::ConfirmedDocument() {
   const std::string& title = form().Text(kTitle);
   if (title.empty() && Message("タイトル無しでよろしいですか？ ", "確認", ui::Buttons::OkCancel) == ui::Answer::Cancel)
     return std::nullopt;
-  return TablesDocument(form().GridOf(kFittingTable), form().GridOf(kPipeTable), title,
+  return TablesDocument(form().Table(kFittingTable), form().Table(kPipeTable), title,
                         services().PrintLineHeight("ＭＳ 明朝", 350));
 }
 
 bool ResultsDialog::HasResults() {
-  if (!fittingRows_.empty() || !pipeRows_.empty()) return true;
+  if (!fittingTable_->rows().empty() || !pipeTable_->rows().empty()) return true;
   Message("出力するデータがありません。", "確認");
   return false;
 }
@@ -208,7 +219,15 @@ void ResultsDialog::SavePdf() {
 void ResultsDialog::ExportCsv() {
   if (!HasResults()) return;
   if (auto file = ChooseOutput("csv"))
-    ui::WriteFileAtomically(*file, CsvBytes(fittingRows_, pipeRows_, form().Text(kTitle)));
+    ui::WriteFileAtomically(*file,
+                            CsvBytes(form().Table(kFittingTable), form().Table(kPipeTable), form().Text(kTitle)));
+}
+
+void ResultsDialog::ExportExcel() {
+  if (!HasResults()) return;
+  if (auto file = ChooseOutput("xlsx"))
+    ui::WriteFileAtomically(*file, XlsxBytes(form().Table(kFittingTable), form().Table(kPipeTable),
+                                             form().Text(kTitle), drive().Locate(R"(\Tavrin)")));
 }
 
 }  // namespace takeoff

@@ -3,11 +3,12 @@
 // saves, reloads, adds up, prints and exports the results.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "takeoff/Entries.h"
 #include "takeoff/NameLists.h"
-#include "takeoff/Rows.h"
+#include "takeoff/ResultTables.h"
 #include "ui/Dialog.h"
 
 namespace takeoff {
@@ -29,6 +30,7 @@ enum ResultsId {
   kCsv = 1014,           // "CSV 出力"
   kStatus = 1015,
   kProgressBar = 1016,
+  kExcel = 1017,         // "Excel 出力"
 };
 
 class ResultsDialog : public ui::DialogHandler {
@@ -39,6 +41,8 @@ class ResultsDialog : public ui::DialogHandler {
 
  protected:
   void OnInit() override;
+  // Results can still be loaded; a missing list is asked for again by the tally.
+  void OnOpeningFailed() override {}
   void OnNotify(int id, ui::Notify what) override;
 
  private:
@@ -50,9 +54,11 @@ class ResultsDialog : public ui::DialogHandler {
   void Preview();
   void SavePdf();
   void ExportCsv();
+  void ExportExcel();
 
   // Aggregates the entries into both tables, then says so.
   void ShowResults(const std::string& message);
+  void ShowTables(std::shared_ptr<const ResultTable> fittings, std::shared_ptr<const ResultTable> pipes);
   // The printed tables, once the user agrees to print them as they are.
   std::optional<ui::PrintDocument> ConfirmedDocument();
   // Whether there are results to output; says so when there are none.
@@ -61,7 +67,7 @@ class ResultsDialog : public ui::DialogHandler {
 
   std::optional<NameLists> lists_;  // read on opening, again when that failed
   Tally tally_;
-  std::vector<ResultRow> fittingRows_, pipeRows_;
+  std::shared_ptr<const ResultTable> fittingTable_, pipeTable_;  // as the grids show them
 };
 
 }  // namespace takeoff

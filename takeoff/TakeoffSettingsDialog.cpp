@@ -39,8 +39,8 @@ ui::Layout TakeoffSettingsLayout() {
   layout.Button(kDeleteSelection, "選択位置を削除", {233, 106, 90, 15}, ui::kDisabled);
 
   layout.Label(ui::kNoId,
-               "※登録変更以前に作図されたものについては反映されません。内容の順番が変わると正しく積算されません"
-               "ので、必ず変更後に配置･作図してください。",
+               "※登録変更以前に作図されたものについては反映されません。\n"
+               "内容の順番が変わると正しく積算されませんので、必ず変更後に配置･作図してください。",
                {7, 133, 316, 20}, ui::kMultiline);
 
   layout.Group("積算情報用レイヤ", {7, 157, 316, 114});
@@ -76,7 +76,6 @@ const char* ListFile(int list) { return kListFiles[list]; }
 TakeoffSettingsDialog::TakeoffSettingsDialog(ui::Env env) : DialogHandler(env, TakeoffSettingsLayout()) {}
 
 void TakeoffSettingsDialog::OnInit() {
-  form().SetChecked(kListFirst, true);
   ShowList(0);
   std::vector<std::string> lines = drive().ReadLines(HaikanFile("SekisanSet.ini"));
   form().SetChecked(ui::ToInt(ui::LineAt(lines, 1)) != 0 ? kFittingFixedLayer : kFittingOwnLayer, true);
@@ -90,6 +89,10 @@ void TakeoffSettingsDialog::OnInit() {
 void TakeoffSettingsDialog::OnNotify(int id, ui::Notify what) {
   if (id >= kListFirst && id < kListFirst + kListCount && what == ui::Notify::Click) {
     if (id - kListFirst == list_) return;
+    // The button of the list shown stays checked until the chosen list is
+    // read, so that a list that cannot be stored or read leaves the two
+    // together and edits go to the file they were made in.
+    form().SetChecked(kListFirst + list_, true);
     StoreList();
     return ShowList(id - kListFirst);
   }
@@ -115,6 +118,7 @@ void TakeoffSettingsDialog::OnOk() {
 void TakeoffSettingsDialog::ShowList(int list) {
   std::vector<std::string> entries = drive().ReadLines(HaikanFile(kListFiles[list]));
   list_ = list;
+  form().SetChecked(kListFirst + list, true);
   form().SetItems(kEntries, entries);
   form().SetText(kInput, "");
   EnablePositionButtons();

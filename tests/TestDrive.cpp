@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/CommandPanel.h"
+#include "app/Programs.h"
 #include "app/Startup.h"
 #include "ui/headless/PlayScript.h"
 
@@ -79,6 +80,8 @@ class InstalledDrive {
 TestDrive::TestDrive() : root_(NewRoot()), drive_(root_) {
   static const InstalledDrive installed;
   installed.CopyTo(root_);
+  // The placing programs as a started panel finds them; no test runs these.
+  for (const char* program : app::kPlacingPrograms) std::ofstream(root_ / "Tavrin" / "exe" / program) << "MZ";
 }
 
 TestDrive::~TestDrive() {

@@ -116,12 +116,19 @@ TEST_F(AnemoBoxTest, PlacingStoresEverythingAndReopeningRestoresIt) {
   EXPECT_EQ(dialog->angle(), 135);
 }
 
-TEST_F(AnemoBoxTest, AMissingTemplateStopsTheOpeningWithAFileError) {
-  t.Remove(R"(\Tavrin\set\AnemoB.tec)");
-  Open();
-  ASSERT_EQ(t.services().messages.size(), 1u);
-  EXPECT_NE(t.services().messages[0].text.find("AnemoB.tec"), std::string::npos);
-  EXPECT_FALSE(dialog->form().ended());
+// A dialog whose opening stopped shows what its files do not say: it closes
+// after the message, so that it can neither place nor save.
+TEST(AnemoBoxOpening, AMissingFileStopsTheOpeningAndClosesTheDialog) {
+  for (const char* file : {"AnemoB.tec", "DakutoSet.ini", "KyotuSet.ini", "AnemoB.ini"}) {
+    test::TestDrive t;
+    t.Remove(std::string(R"(\Tavrin\set\)") + file);
+    AnemoBox dialog(t.env());
+    dialog.UserInit();
+    ASSERT_EQ(t.services().messages.size(), 1u) << file;
+    EXPECT_NE(t.services().messages[0].text.find(file), std::string::npos);
+    EXPECT_TRUE(dialog.form().ended()) << file;
+    EXPECT_FALSE(t.Exists(kDrawData));
+  }
 }
 
 TEST(AirTerminalPlay, PlacesFromThePanelLineByLine) {

@@ -295,6 +295,19 @@ TEST_F(TwoWay, AnEmptiedAngleBoxStoresTheRotationInUse) {
   EXPECT_EQ(dialog->angle(), 90);
 }
 
+TEST_F(TwoWay, WithoutAModeNothingIsPlaced) {
+  std::vector<std::string> stored = t.Lines(R"(\Tavrin\set\Bunki2.ini)");
+  stored[14] = "";
+  t.Write(R"(\Tavrin\set\Bunki2.ini)", stored);
+  t.Write(kDrawData, {"previous"});
+  Open();
+  user->Click("配置実行");
+  EXPECT_EQ(t.MessageTexts(), std::vector<std::string>{"２方向・双方向・T方向のどれかを選んでください。"});
+  EXPECT_EQ(t.Lines(kDrawData), std::vector<std::string>{"previous"});
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\Bunki2.ini)"), stored);
+  EXPECT_NE(user->Text(TwoWayBranch::kStatus), "<<配置できます>>");
+}
+
 TEST_F(TwoWay, TheDrawingNameTellsTheMode) {
   Open();
   const std::pair<const char*, const char*> modes[] = {{"２方向", "NI_"}, {"双方向", "SO_"}, {"T方向", "TH_"}};

@@ -70,6 +70,13 @@ TEST_F(DuctUpDownTest, TheOffsetFollowsTheWidths) {
   user.Type(U::kMiddleWidth, "455");
   user.Select(U::kEndWidthList, "400");
   EXPECT_EQ(user.Text(U::kOffset), "27.5");
+  // A second decimal is cut off, not rounded.
+  user.Type(U::kMiddleWidth, "549.5");
+  user.Select(U::kEndWidthList, "400");
+  EXPECT_EQ(user.Text(U::kOffset), "74.7");
+  user.Type(U::kEndWidth, "299.9");
+  user.Select(U::kMiddleWidthList, "450");
+  EXPECT_EQ(user.Text(U::kOffset), "75");
 }
 
 TEST_F(DuctUpDownTest, GoingUpSwapsSeenAndHiddenBends) {

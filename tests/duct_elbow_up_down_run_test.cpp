@@ -57,6 +57,8 @@ TEST_F(ElbowUpDownRunTest, UpstreamSizesCarryOverToTheDownstreamDuct) {
   user->Type(R::kHeight, "350");
   EXPECT_EQ(user->Text(R::kDownHeight), "350");
   EXPECT_EQ(user->Text(R::kStatus), "《表示更新をクリック》");
+  user->Click("左右反転");  // rebuilds: the preview is current again
+  EXPECT_EQ(user->Text(R::kStatus), "設定後配置実行をクリック");
 
   // The L-shape: the upstream height becomes the downstream width, and the
   // straight boxes are out of use but keep their values.

@@ -201,6 +201,14 @@ TEST_F(ElbowUpDownTest, NoShapeDrawsNothingAndAnUnknownRadiusCountsAsHalf) {
   EXPECT_EQ(dialog->figure().count(), 0);
   EXPECT_EQ(ui::ToReal(user->Text(E::kRunLength)),
             std::trunc(std::max(ui::ToReal(lines[0]), ui::ToReal(lines[15])) * 0.5 + ui::ToReal(lines[8])));
+  // Nothing to draw is nothing to place: the drawing data stays as it was.
+  t.Write(R"(\Tavrin\set\DrawData.txt)", {"previous"});
+  user->Click("配置実行");
+  ASSERT_EQ(t.services().messages.size(), 1u);
+  EXPECT_EQ(t.services().messages[0].title, "入力確認");
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\DrawData.txt)"), std::vector<std::string>{"previous"});
+  EXPECT_EQ(t.Lines(R"(\Tavrin\set\Jyoge.ini)"), lines);
+  EXPECT_NE(user->Text(E::kStatus), "<<配置できます>>");
 }
 
 TEST(ElbowUpDownPlay, PlacesFromThePanelLineByLine) {

@@ -101,6 +101,10 @@ TEST_F(GeneralElbowTest, TheStandardRadiusIsAWholeFractionOfW1) {
   user->Select(GeneralElbow::kDownstreamSizes, "500");
   EXPECT_EQ(user->Text(GeneralElbow::kUpstreamWidth), "315");
   EXPECT_EQ(user->Text(GeneralElbow::kRadius), "315");
+  // The radius is formatted with six decimals before its fraction is cut.
+  user->Type(GeneralElbow::kUpstreamWidth, "299.9999999");
+  user->Click("1.0R");
+  EXPECT_EQ(user->Text(GeneralElbow::kRadius), "300");
 }
 
 TEST_F(GeneralElbowTest, TheRadiusBoxTypedInLeadsTheOther) {

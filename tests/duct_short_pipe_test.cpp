@@ -63,6 +63,9 @@ TEST_F(ShortPipeTest, TheEndPartsMakeUpTheEndWidth) {
   EXPECT_EQ(user->Text(ShortPipe::kEndLeft), "301");
   dialog->UserEdit(ShortPipe::kEndLeft, "0");  // not the box being typed in
   EXPECT_EQ(user->Text(ShortPipe::kEndRight), "100");
+  user->Type(ShortPipe::kEndWidth, "599.9999999");
+  EXPECT_EQ(user->Text(ShortPipe::kEndLeft), "300");
+  EXPECT_EQ(user->Text(ShortPipe::kEndRight), "300");
 }
 
 // The piece is built along +y and turned by 270°: a point (x, y) of the

@@ -100,3 +100,11 @@ TEST(StraightDuctPlay, PreparesARunFromThePanel) {
             (std::vector<std::string>{"0", "2", "1", "2", "0", "2", "1", "2", "0", "2", "1", "1"}));
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Command.ini)"), std::vector<std::string>{"13"});
 }
+
+// The pictures of the styles and DuctRun.exe follow this note.
+TEST_F(StraightDuctTest, TheDialogSaysThePointsGoClockwise) {
+  Open();
+  const auto& controls = dialog->form().layout().controls;
+  EXPECT_TRUE(std::any_of(controls.begin(), controls.end(),
+                          [](const ui::Control& c) { return c.caption == "※ポイント指示は時計回り"; }));
+}

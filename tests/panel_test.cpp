@@ -44,6 +44,14 @@ TEST(CommandPanel, StartUpCopiesTheSelectedPreset) {
   EXPECT_EQ(p.panel.form().layout().caption, "Tavrin【配管・ダクト】");
 }
 
+// Without the placing programs Jw_cad could place nothing: said at start.
+TEST(CommandPanel, TheStatusLineSaysWhenAPlacingProgramIsMissing) {
+  test::TestDrive t;
+  t.Remove(R"(\Tavrin\exe\DuctRun.exe)");
+  Panel p(t);
+  EXPECT_EQ(p.user.Text("1402"), R"(\Tavrin\exe\DuctRun.exe がありません。Jw_cadで作図できません。)");
+}
+
 TEST(CommandPanel, PresetFourCopiesLines22To28) {
   test::TestDrive t;
   Panel p(t);

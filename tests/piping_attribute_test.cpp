@@ -120,3 +120,15 @@ TEST(PipeLineAttributes, ValidFieldsAreWritten) {
   EXPECT_EQ(lines[0], "0-2-2-255");
   EXPECT_EQ(lines[12], "1-A-11-1");
 }
+
+TEST(FittingAttributes, AFailedOpeningClosesWithoutWriting) {
+  test::TestDrive t;
+  auto before = t.Lines(R"(\Tavrin\HaikanSet\TugiteSet.ini)");
+  t.Remove(R"(\Tavrin\HaikanSet\TugiteName.ini)");
+  FittingAttributeDialog dialog(t.env());
+  dialog.UserInit();
+  EXPECT_EQ(t.services().messages.size(), 1u);
+  EXPECT_TRUE(dialog.form().ended());
+  if (!dialog.form().ended()) dialog.UserEnter();
+  EXPECT_EQ(t.Lines(R"(\Tavrin\HaikanSet\TugiteSet.ini)"), before);
+}

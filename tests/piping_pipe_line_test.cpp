@@ -91,3 +91,45 @@ TEST(PipeLine, ReopensWithTheStoredChoices) {
   EXPECT_TRUE(dialog.form().Enabled(kSlope));
   EXPECT_EQ(dialog.form().Text(kSlope), "10");
 }
+
+// A pipe whose name line is missing has no name: its marker carries 0.
+TEST(PipeLine, AnEmptyPipeNameIsCodedAsNone) {
+  test::TestDrive t;
+  t.Write(R"(\Tavrin\HaikanSet\HaikanName.ini)", {"VP", "HIVP", "SGP"});
+  PipeLineDialog dialog(t.env());
+  dialog.UserInit();
+  ui::Driver user(dialog);
+  user.SelectIndex(kPipeNameList, 5);
+  EXPECT_EQ(dialog.form().Items(kPipeNameList)[5], "");
+  user.Select(kSizeList, "50");
+  user.Click("配置実行");
+  auto marker = t.Lines(R"(\Tavrin\HaikanSet\KanSekisan.ini)");
+  ASSERT_EQ(marker.size(), 14u);
+  EXPECT_EQ(marker[8], "0.60006");
+  user.SelectIndex(kPipeNameList, 2);
+  user.Select(kSizeList, "50");
+  user.Click("配置実行");
+  EXPECT_EQ(t.Lines(R"(\Tavrin\HaikanSet\KanSekisan.ini)")[8], "0.60036");
+}
+
+TEST(PipeLine, AFailedOpeningClosesWithoutWriting) {
+  test::TestDrive t;
+  t.Remove(R"(\Tavrin\HaikanSet\KanBunruiName.ini)");
+  PipeLineDialog dialog(t.env());
+  dialog.UserInit();
+  EXPECT_EQ(t.services().messages.size(), 1u);
+  EXPECT_TRUE(dialog.form().ended());
+}
+
+TEST(PipeLine, APipeWhoseListCannotBeReadLeavesThePipeBefore) {
+  PipeLine p;
+  p.t.Remove(R"(\Tavrin\HaikanSet\Gaikei_Doukan.ini)");
+  p.user.SelectIndex(kPipeNameList, 2);
+  p.user.Select(kSizeList, "50");
+  p.user.SelectIndex(kPipeNameList, 6);
+  ASSERT_EQ(p.t.services().messages.size(), 1u);
+  EXPECT_EQ(p.dialog.form().Selection(kPipeNameList), 2);
+  p.user.Click("配置実行");
+  EXPECT_EQ(p.t.Lines(R"(\Tavrin\HaikanSet\HaikanInp.ini)")[0], "2");
+  EXPECT_EQ(p.t.Lines(R"(\Tavrin\HaikanSet\Haikan.ini)")[4], "60.5");
+}

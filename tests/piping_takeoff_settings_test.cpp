@@ -96,3 +96,33 @@ TEST(TakeoffSettings, OkWritesTheListAndTheMarkerLayers) {
   EXPECT_EQ(o.t.Lines(R"(\Tavrin\HaikanSet\SekisanSet.ini)"),
             (std::vector<std::string>{"0", "0", "9", "1", "2", "F"}));
 }
+
+TEST(TakeoffSettings, AFailedOpeningClosesWithoutWriting) {
+  test::TestDrive t;
+  auto layers = t.Lines(R"(\Tavrin\HaikanSet\SekisanSet.ini)");
+  t.Remove(R"(\Tavrin\HaikanSet\TugiteBunruiName.ini)");
+  TakeoffSettingsDialog dialog(t.env());
+  dialog.UserInit();
+  EXPECT_EQ(t.services().messages.size(), 1u);
+  EXPECT_TRUE(dialog.form().ended());
+  if (!dialog.form().ended()) dialog.UserEnter();
+  EXPECT_EQ(t.Lines(R"(\Tavrin\HaikanSet\SekisanSet.ini)"), layers);
+  EXPECT_FALSE(t.Exists(R"(\Tavrin\HaikanSet\TugiteBunruiName.ini)"));
+}
+
+// A list that cannot be read leaves the list shown and its button checked
+// together, so that edits go to the file they were made in.
+TEST(TakeoffSettings, AListThatCannotBeReadKeepsTheShownListAndItsButton) {
+  Opened o;
+  o.t.Remove(R"(\Tavrin\HaikanSet\KanName1.ini)");
+  o.user.Click(std::to_string(kListFirst + 2));
+  ASSERT_EQ(o.t.services().messages.size(), 1u);
+  EXPECT_NE(o.t.services().messages[0].text.find("KanName1.ini"), std::string::npos);
+  EXPECT_TRUE(o.dialog.form().Checked(kListFirst));
+  EXPECT_FALSE(o.dialog.form().Checked(kListFirst + 2));
+  EXPECT_EQ(o.Entries(), o.t.Lines(R"(\Tavrin\HaikanSet\TugiteBunruiName.ini)"));
+  o.Add("空調", kAddFirst);
+  o.user.Enter();
+  EXPECT_EQ(o.t.Lines(R"(\Tavrin\HaikanSet\TugiteBunruiName.ini)")[0], "空調");
+  EXPECT_FALSE(o.t.Exists(R"(\Tavrin\HaikanSet\KanName1.ini)"));
+}

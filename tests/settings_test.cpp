@@ -128,6 +128,18 @@ TEST_F(AttributeDialogTest, AMemoEditReachesThePanelStatusAtOnce) {
   EXPECT_EQ(t.Lines(kMemo)[0], "ESCで保存");
 }
 
+// An opening that stopped half-way must not save its empty fields on closing.
+TEST_F(AttributeDialogTest, AFailedOpeningClosesWithoutSaving) {
+  auto presets = t.Lines(kSubSet);
+  t.Remove(R"(\Tavrin\set\SenSyu.ini)");
+  Open();
+  ASSERT_EQ(t.services().messages.size(), 1u);
+  EXPECT_NE(t.services().messages[0].text.find("SenSyu.ini"), std::string::npos);
+  EXPECT_TRUE(dialog->form().ended());
+  if (!dialog->form().ended()) user->Close();
+  EXPECT_EQ(t.Lines(kSubSet), presets);
+}
+
 TEST(AttributePlay, TheHatchingWidthMessageFromThePanel) {
   test::TestDrive t;
   test::PlayResult run = test::Play(t, test::ScriptFile("attribute_hatching.play"));

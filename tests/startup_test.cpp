@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "app/Programs.h"
 #include "app/Startup.h"
 #include "tests/TestDrive.h"
 
@@ -112,6 +113,36 @@ TEST(Installation, MissingDataNamesTheFolderAndLeavesNoHalfInstallation) {
   EXPECT_TRUE(app::InstallIfNeeded(drive, app::ShippedData(shipped.root(), true)));
   EXPECT_TRUE(fs::is_regular_file(root / "Tavrin" / "set" / "Memo.ini"));
   fs::remove_all(root);
+}
+
+// The placing programs the batches start: put on the drive when it lacks
+// them, replaced when the shipped ones are newer, kept when they are not.
+TEST(Installation, BringsThePlacingProgramsUpToDate) {
+  test::TestDrive t;
+  fs::path shipped = t.root() / "shipped";
+  fs::create_directories(shipped / "Tavrin" / "exe");
+  const fs::path programs = shipped / "Tavrin" / "exe";
+  EXPECT_NE(app::ShippedPrograms(shipped), programs);  // without them: the build's own
+  for (const char* program : app::kPlacingPrograms) std::ofstream(programs / program) << "new " << program;
+  EXPECT_EQ(app::ShippedPrograms(shipped), programs);
+
+  for (const char* program : app::kPlacingPrograms) t.Remove(std::string(R"(\Tavrin\exe\)") + program);
+  EXPECT_EQ(app::MissingProgram(t.drive()), "FigPlace.exe");
+  EXPECT_EQ(app::UpdatePrograms(t.drive(), programs), 4);
+  EXPECT_EQ(app::MissingProgram(t.drive()), std::nullopt);
+  EXPECT_EQ(t.Bytes(R"(\Tavrin\exe\PipeRun.exe)"), "new PipeRun.exe");
+  EXPECT_EQ(app::UpdatePrograms(t.drive(), programs), 0);  // the same time: up to date
+
+  const fs::path onDrive = t.drive().Locate(R"(\Tavrin\exe\DuctRun.exe)");
+  const auto shippedTime = fs::last_write_time(programs / "DuctRun.exe");
+  std::ofstream(onDrive) << "old";
+  fs::last_write_time(onDrive, shippedTime - std::chrono::hours(1));
+  std::ofstream(t.drive().Locate(R"(\Tavrin\exe\FigPlace.exe)")) << "mine, newer";
+  EXPECT_EQ(app::UpdatePrograms(t.drive(), programs), 1);
+  EXPECT_EQ(t.Bytes(R"(\Tavrin\exe\DuctRun.exe)"), "new DuctRun.exe");
+  EXPECT_EQ(fs::last_write_time(onDrive), shippedTime);
+  EXPECT_EQ(t.Bytes(R"(\Tavrin\exe\FigPlace.exe)"), "mine, newer");
+  EXPECT_EQ(app::UpdatePrograms(t.drive(), t.root() / "nowhere"), 0);
 }
 
 TEST(Options, DriveAndPlayAndUnknownOnes) {

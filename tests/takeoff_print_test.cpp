@@ -16,8 +16,8 @@ std::vector<ResultRow> FittingRows(int n) {
   return rows;
 }
 
-ui::Grid Fittings(int n) { return takeoff::FilledTable(Table::Fittings, FittingRows(n)); }
-ui::Grid NoPipes() { return takeoff::OpeningTable(Table::Pipes); }
+takeoff::ResultTable Fittings(int n) { return takeoff::ResultTable(Table::Fittings, FittingRows(n)); }
+takeoff::ResultTable NoPipes() { return takeoff::ResultTable(Table::Pipes); }
 
 template <class Item>
 std::vector<Item> ItemsOf(const ui::PrintPage& page) {
@@ -76,8 +76,8 @@ TEST(TakeoffPrint, FrameBandsAndColumnLines) {
 }
 
 TEST(TakeoffPrint, PipeTableColumnsAndPaddedCells) {
-  ui::Grid pipes = takeoff::FilledTable(Table::Pipes, {{"給水:鋼管:SGP白:20", "12.345600"}});
-  ui::Grid fittings = takeoff::FilledTable(Table::Fittings, {{"給水:ＴＳ継手:チーズ~80･50", "1234"}});
+  takeoff::ResultTable pipes(Table::Pipes, {{"給水:鋼管:SGP白:20", "12.345600"}});
+  takeoff::ResultTable fittings(Table::Fittings, {{"給水:ＴＳ継手:チーズ~80･50", "1234"}});
   ui::PrintDocument document = takeoff::TablesDocument(fittings, pipes, "A", kLineHeight);
   ASSERT_EQ(document.pages.size(), 2u);
   EXPECT_EQ(TextsAt(document.pages[0], -2725),
@@ -95,13 +95,13 @@ TEST(TakeoffPrint, PipeTableColumnsAndPaddedCells) {
 }
 
 TEST(TakeoffPrint, EmptyTablesPrintNoPages) {
-  EXPECT_TRUE(takeoff::TablesDocument(takeoff::OpeningTable(Table::Fittings), NoPipes(), "", 350).pages.empty());
-  EXPECT_TRUE(takeoff::TablesDocument(Fittings(0), takeoff::FilledTable(Table::Pipes, {}), "", 350).pages.empty());
+  EXPECT_TRUE(takeoff::TablesDocument(takeoff::ResultTable(Table::Fittings), NoPipes(), "", 350).pages.empty());
+  EXPECT_TRUE(takeoff::TablesDocument(Fittings(0), takeoff::ResultTable(Table::Pipes, {}), "", 350).pages.empty());
 }
 
 // A first row without a classification still prints its table.
 TEST(TakeoffPrint, ATableWhoseFirstClassificationIsEmptyPrints) {
-  ui::Grid fittings = takeoff::FilledTable(Table::Fittings, {{":ＴＳ継手:エルボ~50", "1"}});
+  takeoff::ResultTable fittings(Table::Fittings, {{":ＴＳ継手:エルボ~50", "1"}});
   EXPECT_EQ(takeoff::TablesDocument(fittings, NoPipes(), "", 350).pages.size(), 1u);
 }
 

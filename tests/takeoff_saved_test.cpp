@@ -55,9 +55,14 @@ TEST_F(SavedTest, SaveAndLoadGiveTheSameTables) {
   EXPECT_EQ(t.MessageTexts().back(), "データ読込み完了。");
   EXPECT_EQ(second.user.Text(std::to_string(kTitle)), "工事A");
   EXPECT_EQ(second.dialog.tally().pipes, first.dialog.tally().pipes);
-  EXPECT_EQ(second.dialog.form().GridOf(kFittingTable).cells, first.dialog.form().GridOf(kFittingTable).cells);
-  EXPECT_EQ(second.dialog.form().GridOf(kPipeTable).cells, first.dialog.form().GridOf(kPipeTable).cells);
-  EXPECT_EQ(second.dialog.form().GridOf(kPipeTable).cells[1][5], "0.15");
+  for (int table : {kFittingTable, kPipeTable}) {
+    const ui::TableModel& shown = second.dialog.form().Table(table);
+    const ui::TableModel& tallied = first.dialog.form().Table(table);
+    ASSERT_EQ(shown.RowCount(), tallied.RowCount());
+    for (int row = 0; row < shown.RowCount(); ++row)
+      for (int col = 0; col < shown.ColumnCount(); ++col) EXPECT_EQ(shown.Cell(row, col), tallied.Cell(row, col));
+  }
+  EXPECT_EQ(second.dialog.form().Table(kPipeTable).Cell(1, 5), "0.15");
 }
 
 TEST_F(SavedTest, TheTitleIsTheNameUpToItsFirstDot) {
@@ -96,7 +101,7 @@ TEST_F(SavedTest, AFailedLoadKeepsTheResults) {
   EXPECT_EQ(t.services().messages.back().title, "Tavrin");
   EXPECT_EQ(r.dialog.tally().fittings.size(), 2u);
   EXPECT_EQ(r.user.Text(std::to_string(kTitle)), "旧");
-  EXPECT_EQ(r.dialog.form().GridOf(kFittingTable).rows, 3);
+  EXPECT_EQ(r.dialog.form().Table(kFittingTable).RowCount(), 3);
 }
 
 TEST(SavedResult, OtherLinesAreIgnoredAndDerivedEntriesRebuilt) {

@@ -18,9 +18,8 @@ class Tally : public ::testing::Test {
   }
   takeoff::Tally Of(const Lines& extract) {
     test::WriteExtract(t, extract);
-    takeoff::MarkerExtract markers(takeoff::ReadExtractBytes(t.drive()), none);
     takeoff::Tally tally;
-    takeoff::TallyExtract(markers, lists, false, tally, none);
+    takeoff::TallyExtract(takeoff::ReadExtractBytes(t.drive()), lists, false, tally, none);
     return tally;
   }
   std::vector<std::string> RowTexts(const std::vector<takeoff::ResultRow>& rows) {
@@ -155,19 +154,42 @@ TEST_F(Tally, ARadiusWithoutItsCheckDigitLeavesItsPositionEmpty) {
   EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50･0|@::"});
 }
 
+Lines Keys(const std::vector<takeoff::ResultRow>& rows) {
+  Lines texts;
+  for (const auto& row : rows) texts.push_back(row.key);
+  return texts;
+}
+
 TEST(TallyRows, OrderedAsShiftJisWithoutRegardToCase) {
-  auto keys = [](const std::vector<takeoff::ResultRow>& rows) {
-    Lines texts;
-    for (const auto& row : rows) texts.push_back(row.key);
-    return texts;
-  };
   // JIS order of the readings: kyū, hai, rei (Unicode would put 冷 first).
-  EXPECT_EQ(keys(takeoff::FittingRows({"冷温水:a~1|", "排水:a~1|", "給水:a~1|"})),
+  EXPECT_EQ(Keys(takeoff::FittingRows({"冷温水:a~1|", "排水:a~1|", "給水:a~1|"})),
             (Lines{"給水:a~1", "排水:a~1", "冷温水:a~1"}));
-  EXPECT_EQ(keys(takeoff::PipeRows({"給水:管:VP:50|1:0:", "給水:管:sgp:50|1:0:"})),
+  EXPECT_EQ(Keys(takeoff::PipeRows({"給水:管:VP:50|1:0:", "給水:管:sgp:50|1:0:"})),
             (Lines{"給水:管:sgp:50", "給水:管:VP:50"}));
   // The second byte of ア is "A"; folding it would make ア sort as ヂ.
-  EXPECT_EQ(keys(takeoff::FittingRows({"ヂA~1|", "アB~1|"})), (Lines{"アB~1", "ヂA~1"}));
+  EXPECT_EQ(Keys(takeoff::FittingRows({"ヂA~1|", "アB~1|"})), (Lines{"アB~1", "ヂA~1"}));
   // Sizes are text: 100 before 50.
-  EXPECT_EQ(keys(takeoff::FittingRows({"a~50|", "a~100|"})), (Lines{"a~100", "a~50"}));
+  EXPECT_EQ(Keys(takeoff::FittingRows({"a~50|", "a~100|"})), (Lines{"a~100", "a~50"}));
+}
+
+// Each field ends before the next begins, so that a text comes before the
+// longer texts it begins: "10" before "100", "VP" before "VP-1".
+TEST(TallyRows, OrderedFieldByField) {
+  EXPECT_EQ(Keys(takeoff::FittingRows({"給水:ＴＳ継手:エルボ~100|", "給水:ＴＳ継手:エルボ~10|", "給水:ＴＳ継手:エルボ~250|",
+                                       "給水:ＴＳ継手:エルボ~25|", "給水:ＴＳ継手:エルボ~80･50|", "給水:ＴＳ継手:エルボ~80|"})),
+            (Lines{"給水:ＴＳ継手:エルボ~10", "給水:ＴＳ継手:エルボ~100", "給水:ＴＳ継手:エルボ~25",
+                   "給水:ＴＳ継手:エルボ~250", "給水:ＴＳ継手:エルボ~80", "給水:ＴＳ継手:エルボ~80･50"}));
+  EXPECT_EQ(Keys(takeoff::PipeRows({"給水:管:VP-1:50|1:0:", "給水:管:VP:50|1:0:", "給水:管:VP:100|1:0:",
+                                    "給水:管:VP:10|1:0:", "給水A:管:VP:10|1:0:", "給水:管A:VP:10|1:0:"})),
+            (Lines{"給水:管:VP:10", "給水:管:VP:100", "給水:管:VP:50", "給水:管:VP-1:50", "給水:管A:VP:10",
+                   "給水A:管:VP:10"}));
+  // Texts alike but for case, and keys alike in their four fields, still in one order.
+  EXPECT_EQ(Keys(takeoff::PipeRows({"a:b:vp:1:x|1:0:", "a:b:vp:1|1:0:", "a:b:VP:1|1:0:"})),
+            (Lines{"a:b:VP:1", "a:b:vp:1", "a:b:vp:1:x"}));
+}
+
+// A thousand pipes of 0.01 m at 1° add up to 10.001523 m; adding the
+// six-decimal texts of the running total would give 10.002000.
+TEST(TallyRows, PipeTotalsAreSummedAsNumbers) {
+  EXPECT_EQ(takeoff::PipeRows(Lines(1000, "給水:管:VP:50|001:001:")).at(0).amount, "10.001523");
 }

@@ -34,6 +34,12 @@ TEST(Numbers, FormatAsTheFilesWriteThem) {
   EXPECT_EQ(FormatExp(1.5e120), "1.500000e+120");
   EXPECT_EQ(FormatWhole(157.9), "157");
   EXPECT_EQ(FormatWhole(-2.7), "-2");
+  // Six decimals first, then the fraction is cut off: a value a hair below
+  // a whole number is that number.
+  EXPECT_EQ(FormatWhole(299.9999999), "300");
+  EXPECT_EQ(FormatWhole(157.9999994), "157");
+  EXPECT_EQ(FormatWhole(-0.0000001), "0");
+  EXPECT_DOUBLE_EQ(Whole(149.99999995), 150);
 }
 
 TEST(ListFields, FollowTheRemainderRule) {

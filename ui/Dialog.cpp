@@ -47,7 +47,12 @@ void DialogHandler::Notified(int id, Notify what) {
 }
 
 void DialogHandler::UserInit() {
-  Guarded([&] { OnInit(); });
+  bool opened = false;
+  Guarded([&] {
+    OnInit();
+    opened = true;
+  });
+  if (!opened) OnOpeningFailed();
 }
 
 void DialogHandler::UserFocus(int id) {

@@ -46,6 +46,11 @@ class DialogHandler : public NotifySink {
   virtual void OnOk() { form_.End(kIdOk); }
   // Esc, the close box, or a click on the button with id 2.
   virtual void OnCancel() { form_.End(kIdCancel); }
+  // The opening stopped on a failure, after its message. The dialog then
+  // shows neither what the files hold nor what the user left, so it closes
+  // without saving anything; a dialog that can serve with what it has
+  // keeps itself open instead.
+  virtual void OnOpeningFailed() { form_.End(kIdCancel); }
 
   void EndDialog(int result) { form_.End(result); }
   Answer Message(const std::string& text, const std::string& title, Buttons buttons = Buttons::Ok) {

@@ -7,14 +7,7 @@ namespace ui {
 namespace fs = std::filesystem;
 
 std::vector<std::string> ReadTextFile(const fs::path& file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) throw FileError(file, false);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw FileError(file, FileError::kUnreadable);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw FileError(file, FileError::kUnreadable);
-  std::string text = Cp932ToUtf8(bytes.str());
+  std::string text = Cp932ToUtf8(ReadFileBytes(file));
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {

@@ -183,9 +183,16 @@ void Form::SetProgress(int id, int value, int maximum) {
   Changed(id, Aspect::Progress);
 }
 
-const Grid& Form::GridOf(int id) const { return State(id).grid; }
-Grid& Form::EditGrid(int id) { return Mutable(id).grid; }
-void Form::GridChanged(int id) { Changed(id, Aspect::Grid); }
+const TableModel& Form::Table(int id) const {
+  static const EmptyTable empty;
+  const ControlState& s = State(id);
+  return s.table ? *s.table : empty;
+}
+
+void Form::SetTable(int id, std::shared_ptr<const TableModel> table) {
+  Mutable(id).table = std::move(table);
+  Changed(id, Aspect::Grid);
+}
 
 Rect Form::ToPixels(Rect du) const {
   constexpr int baseX = 6, baseY = 12;

@@ -8,11 +8,13 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/Canvas.h"
 #include "ui/Layout.h"
+#include "ui/TableModel.h"
 
 namespace ui {
 
@@ -36,14 +38,6 @@ class NotifySink {
   virtual void Notified(int id, Notify what) = 0;
 };
 
-struct Grid {
-  int rows = 0, cols = 0;
-  std::vector<std::vector<std::string>> cells;  // [row][col]
-  std::vector<int> columnWidths;                // twips
-  std::vector<int> columnAlignments;            // 1 left, 4 centre
-  int headerHeight = 0;                         // twips
-};
-
 struct ControlState {
   std::string text;
   bool checked = false;
@@ -55,7 +49,7 @@ struct ControlState {
   Rgb textColour, backColour;
   Picture icon;
   int progressMax = 100, progress = 0;
-  Grid grid;
+  std::shared_ptr<const TableModel> table;  // a grid's; none shows an empty table
 };
 
 class Form {
@@ -104,9 +98,10 @@ class Form {
   void SetIcon(int id, Picture icon);
   void SetProgress(int id, int value, int maximum);
 
-  const Grid& GridOf(int id) const;
-  Grid& EditGrid(int id);  // call GridChanged after a batch of edits
-  void GridChanged(int id);
+  // The table a grid shows. Setting it, again the same one too after its
+  // texts changed, makes the front end read it anew.
+  const TableModel& Table(int id) const;
+  void SetTable(int id, std::shared_ptr<const TableModel> table);
 
   const ControlState& State(int id) const;
 

@@ -1,6 +1,7 @@
 #include "ui/HostFiles.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 
 namespace ui {
@@ -51,6 +52,16 @@ void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
     fs::remove(temporary, ec);
     throw FileError(file, true);
   }
+}
+
+std::string ReadFileBytes(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) throw FileError(file, false);
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw FileError(file, FileError::kUnreadable);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in && !in.eof()) throw FileError(file, FileError::kUnreadable);
+  return bytes;
 }
 
 fs::path LocateUnder(const fs::path& root, std::string_view windowsPath) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -40,5 +41,8 @@ std::filesystem::path LocateUnder(const std::filesystem::path& root, std::string
 // Bytes written whole through a temporary file and a rename, so that a
 // failure leaves the old file as it was. Throws FileError.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// The whole file as bytes. Throws FileError.
+std::string ReadFileBytes(const std::filesystem::path& file);
 
 }  // namespace ui

@@ -87,14 +87,18 @@ std::string FormatExp(double value) {
   return mantissa + 'e' + sign + exponent;
 }
 
-std::string FormatWhole(double value) {
-  if (!std::isfinite(value)) return "0";
-  double whole = std::trunc(value);
-  if (whole >= static_cast<double>(LLONG_MAX) || whole <= static_cast<double>(LLONG_MIN)) return "0";
-  return std::to_string(static_cast<long long>(whole));
+double Whole(double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e18) return 0;
+  return std::trunc(ToReal(FormatFixed(value))) + 0.0;  // + 0.0: no "-0"
 }
 
+std::string FormatWhole(double value) { return std::to_string(static_cast<long long>(Whole(value))); }
+
 std::string GetListField(std::string_view text, int n, char separator) {
+  return std::string(ListField(text, n, separator));
+}
+
+std::string_view ListField(std::string_view text, int n, char separator) {
   std::string_view rest = text;
   std::string_view result;
   for (int i = 0; i < n; ++i) {
@@ -106,7 +110,7 @@ std::string GetListField(std::string_view text, int n, char separator) {
     result = rest.substr(0, at);
     rest = rest.substr(at + 1);
   }
-  return std::string(result);
+  return result;
 }
 
 std::vector<std::string> Split(std::string_view text, char separator) {

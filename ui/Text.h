@@ -21,13 +21,19 @@ std::string FormatFixed(double value);
 // printf "%e" with a three-digit exponent, as the drawing data requires:
 // 1.500000e+002.
 std::string FormatExp(double value);
-// A computed dimension shown in an edit box: the value truncated toward zero.
+// A computed dimension as a whole number: formatted with six decimals, then
+// truncated toward zero, so 299.9999999 is 300 and 157.9999994 is 157.
+// Values that are not finite or beyond 18 digits give 0.
+double Whole(double value);
+// The same as an edit box shows it.
 std::string FormatWhole(double value);
 
 // Field n (from 1) of the text split at a one-character separator. When the
 // text has fewer fields the remainder after the last separator is returned;
 // n = 0 gives empty text.
 std::string GetListField(std::string_view text, int n, char separator);
+// The same field as a view into the text.
+std::string_view ListField(std::string_view text, int n, char separator);
 std::vector<std::string> Split(std::string_view text, char separator);
 
 // Line n (from 1) of a file's lines; a line beyond the end reads as empty.

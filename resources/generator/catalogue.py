@@ -1,26 +1,40 @@
 #!/usr/bin/env python3
 """Generates the pipe fitting catalogue shipped in resources/install/Tavrin:
 
-- the part files \\Tavrin\\<folder>\\<stored name>.ajc, drawn to scale in
-  millimetres from the outer diameters of the size lists in HaikanSet/;
+- the part files \\Tavrin\\<folder>\\<stored name>.ajc of every family, cell
+  and size pair it is made in, drawn to scale in millimetres from the
+  family tables of catalogue_tables.py;
 - the sheet pictures HaikanSet/<prefix>Sheet<n>.tec and the empty frame
   HaikanSet/waku.tec (5 x 4 cells of 49 x 45 pixels);
 - HaikanSet/SheetName.ini, BuzaiName.ini and SekisanBunrui.ini, which
-  agree with them.
+  name every cell.
 
-Run from anywhere: python3 resources/generator/catalogue.py
+The pipes' outer diameters are those of the size lists in HaikanSet/ (the
+pipe-line command draws pipes with them too); they are checked against the
+published tables in standards/ first.
+
+    python3 resources/generator/catalogue.py           rewrite the shipped data
+    python3 resources/generator/catalogue.py --check   fail unless the shipped data is what it writes
 """
 
+import csv
 import math
 import os
 import shutil
+import sys
+import tempfile
+
+from catalogue_shapes import CENTRE, HIDDEN, SOLID
+from catalogue_tables import EQUAL, FAMILIES, REDUCING, SMALLER
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-TAVRIN = os.path.join(HERE, "..", "install", "Tavrin")
-HAIKANSET = os.path.join(TAVRIN, "HaikanSet")
+SHIPPED = os.path.normpath(os.path.join(HERE, "..", "install", "Tavrin"))
+STANDARDS = os.path.join(HERE, "standards")
 
 # Size codes by material class, as the catalogue builds part codes.
 SIZE_CODES = {
+    0: {"100": "01", "125": "02", "150": "03", "175": "04", "200": "05", "225": "06", "250": "07", "275": "08",
+        "300": "09", "325": "10", "350": "11", "375": "12", "400": "13", "450": "14", "500": "15"},
     1: {"10": "02", "15": "03", "20": "05", "25": "06", "32": "07", "40": "08", "50": "09", "65": "10",
         "80": "11", "100": "12", "125": "13", "150": "14", "200": "15", "250": "16", "300": "17",
         "350": "18", "400": "19", "450": "20", "500": "21", "550": "22", "600": "23"},
@@ -29,8 +43,12 @@ SIZE_CODES = {
         "350": "18", "400": "19"},
     3: {"8": "01", "10": "02", "15": "03", "18": "04", "20": "05", "25": "06", "32": "07", "40": "08",
         "50": "09", "65": "10", "80": "11", "100": "12", "125": "13", "150": "14"},
+    4: {"40": "08", "50": "09", "65": "10", "75": "11", "100": "12", "125": "13", "150": "14", "200": "15",
+        "250": "16", "300": "17"},
+    5: {"13": "03", "20": "05", "25": "06", "30": "07", "40": "08", "50": "09", "60": "10"},
 }
-SIZE_LISTS = {1: "Gaikei_Koukan.ini", 2: "Gaikei_Enbi.ini", 3: "Gaikei_Doukan.ini"}
+SIZE_LISTS = {0: "Gaikei_Maru.ini", 1: "Gaikei_Koukan.ini", 2: "Gaikei_Enbi.ini", 3: "Gaikei_Doukan.ini",
+              4: "Gaikei_cip.ini", 5: "Gaikei_sus.ini"}
 
 # Sheet captions of every family, for the name lists (the dialog has its own).
 CAPTIONS = [
@@ -60,177 +78,100 @@ CAPTIONS = [
     ["1.0Rベンド(90度/45度)", "1.5Rベンド(90度/45度)", "T管・45度Y管", "ダンパー類・補助部材"],
 ]
 
-SOLID, HIDDEN, CENTRE = 1, 2, 5
+# Published outer diameters the size lists must agree with: material class,
+# file in standards/, nominal-size column, diameter columns in order of
+# preference.
+PUBLISHED = [(1, "pipe_JIS_G3452_SGP.csv", "A", ["D"]),
+             (2, "pipe_JIS_K6741_VP_VU.csv", "呼び径", ["D_VP", "D_VU"]),
+             (3, "pipe_JIS_H3300_copper.csv", "A", ["D"])]
+COPPER_B_ONLY = {"5/8": "18"}  # the copper size without an A size, by its B size
 
-# ---------------------------------------------------------------- geometry
-# A drawing is a list of ("line", kind, x1, y1, x2, y2) and
-# ("arc", kind, cx, cy, r, a1, a2), millimetres, y up, degrees.
-
-
-def line(kind, x1, y1, x2, y2):
-    return ("line", kind, x1, y1, x2, y2)
-
-
-def rect(kind, x1, y1, x2, y2):
-    return [line(kind, x1, y1, x2, y1), line(kind, x2, y1, x2, y2),
-            line(kind, x2, y2, x1, y2), line(kind, x1, y2, x1, y1)]
+# ---------------------------------------------------------------- sizes
 
 
-def half_body(d):
-    """Half the outer diameter of a fitting body on a pipe of outer diameter d."""
-    return d / 2 + max(2.5, 0.12 * d)
+def read_size_list(material_class):
+    """Nominal size text -> outer diameter, from the shipped size list."""
+    sizes = {}
+    with open(os.path.join(SHIPPED, "HaikanSet", SIZE_LISTS[material_class]), encoding="utf-8") as f:
+        for text in f:
+            if text.strip():
+                nominal, outer = text.strip().split(",")[:2]
+                sizes[nominal] = float(outer)
+    return sizes
 
 
-def leg_length(d):
-    """Centre-to-end length of elbows and tees."""
-    return 0.9 * d + 12
+def check_published(size_lists):
+    """Stops when a size list's outer diameter differs from the standard's."""
+    problems = []
+    for material_class, name, size_column, columns in PUBLISHED:
+        with open(os.path.join(STANDARDS, name), encoding="utf-8") as f:
+            rows = [row for row in csv.DictReader(f) if not row[size_column].startswith("#")]
+        for row in rows:
+            nominal = row[size_column] or COPPER_B_ONLY.get(row.get("B", ""), "")
+            published = next((float(row[c]) for c in columns if row.get(c)), None)
+            listed = size_lists[material_class].get(nominal)
+            if listed is not None and published is not None and abs(listed - published) > 1e-6:
+                problems.append("%s %s: size list %s, %s %s" % (SIZE_LISTS[material_class], nominal, listed, name,
+                                                                published))
+    if problems:
+        sys.exit("outer diameters differ from the standards:\n" + "\n".join(problems))
 
 
-def socket_depth(d):
-    return 0.45 * d + 6
+def size_pairs(cell, sizes):
+    """(main, branch) nominal sizes the cell's part is made in."""
+    pairs = []
+    for i, main in enumerate(sizes):
+        if cell.pairs in (EQUAL, REDUCING):
+            pairs.append((main, main))
+        if cell.pairs in (REDUCING, SMALLER):
+            pairs += [(main, sizes[j]) for j in range(i - 1, max(-1, i - 1 - cell.steps), -1)]
+    return pairs
 
 
-def cross(ax, ay, bx, by):
-    return ax * by - ay * bx
+def cell_sizes(family, cell):
+    sizes = family.table.sizes
+    return [s for s in sizes if cell.sizes is None or int(s) in cell.sizes]
 
 
-def meet(p, u, q, v):
-    """Where the line p + t u meets q + s v."""
-    den = cross(u[0], u[1], v[0], v[1])
-    t = cross(q[0] - p[0], q[1] - p[1], v[0], v[1]) / den
-    return (p[0] + t * u[0], p[1] + t * u[1])
+# -------------------------------------------------------------- part files
+LETTERS = "PSTLNQMKZU"
 
 
-def bend(d, turn):
-    """An elbow turning the flow by `turn` degrees: one leg along -x, the other
-    leaving the corner at (origin) in the direction `turn`."""
-    h, a, e = half_body(d), leg_length(d), socket_depth(d)
-    legs = [(-1.0, 0.0), (math.cos(math.radians(turn)), math.sin(math.radians(turn)))]
-    sides = []
-    for sign in (1, -1):
-        (u1, u2) = legs
-        n1, n2 = (-u1[1], u1[0]), (-u2[1], u2[0])
-        p = (-sign * h * n1[0], -sign * h * n1[1])
-        q = (sign * h * n2[0], sign * h * n2[1])
-        corner = meet(p, u1, q, u2)
-        end1 = (p[0] + a * u1[0], p[1] + a * u1[1])
-        end2 = (q[0] + a * u2[0], q[1] + a * u2[1])
-        sides.append((end1, corner, end2))
-    out = []
-    for end1, corner, end2 in sides:
-        out.append(line(SOLID, end1[0], end1[1], corner[0], corner[1]))
-        out.append(line(SOLID, corner[0], corner[1], end2[0], end2[1]))
-    out.append(line(SOLID, *sides[0][0], *sides[1][0]))
-    out.append(line(SOLID, *sides[0][2], *sides[1][2]))
-    for u in legs:  # the pipes inside the sockets
-        n = (-u[1], u[0])
-        for sign in (1, -1):
-            x0, y0 = (a - e) * u[0] + sign * d / 2 * n[0], (a - e) * u[1] + sign * d / 2 * n[1]
-            x1, y1 = a * u[0] + sign * d / 2 * n[0], a * u[1] + sign * d / 2 * n[1]
-            out.append(line(HIDDEN, x0, y0, x1, y1))
-        out.append(line(CENTRE, 0, 0, (a + 4) * u[0], (a + 4) * u[1]))
-    return out
+def cell_code(field):
+    return field[:3] + "%02d" % (ord(field[3]) - ord("A") + 1)
 
 
-def tee(d):
-    h, a, e = half_body(d), leg_length(d), socket_depth(d)
-    out = [line(SOLID, -a, -h, a, -h), line(SOLID, a, -h, a, h), line(SOLID, a, h, h, h),
-           line(SOLID, h, h, h, a), line(SOLID, h, a, -h, a), line(SOLID, -h, a, -h, h),
-           line(SOLID, -h, h, -a, h), line(SOLID, -a, h, -a, -h)]
-    for s in (1, -1):
-        out.append(line(HIDDEN, s * (a - e), d / 2, s * a, d / 2))
-        out.append(line(HIDDEN, s * (a - e), -d / 2, s * a, -d / 2))
-        out.append(line(HIDDEN, s * d / 2, a - e, s * d / 2, a))
-    out += [line(CENTRE, -a - 4, 0, a + 4, 0), line(CENTRE, 0, 0, 0, a + 4)]
-    return out
-
-
-def socket(d):
-    h, length = half_body(d), 1.2 * d + 14
-    out = rect(SOLID, -length / 2, -h, length / 2, h)
-    for s in (1, -1):
-        out.append(line(HIDDEN, -length / 2, s * d / 2, -1, s * d / 2))
-        out.append(line(HIDDEN, 1, s * d / 2, length / 2, s * d / 2))
-    out.append(line(CENTRE, -length / 2 - 4, 0, length / 2 + 4, 0))
-    return out
-
-
-def reducer(d_main, d_branch):
-    h1, h2 = half_body(d_main), half_body(d_branch)
-    l1, l2 = socket_depth(d_main) + 4, socket_depth(d_branch) + 4
-    out = [line(SOLID, -l1, -h1, 0, -h1), line(SOLID, 0, -h1, 0, -h2), line(SOLID, 0, -h2, l2, -h2),
-           line(SOLID, l2, -h2, l2, h2), line(SOLID, l2, h2, 0, h2), line(SOLID, 0, h2, 0, h1),
-           line(SOLID, 0, h1, -l1, h1), line(SOLID, -l1, h1, -l1, -h1)]
-    for s in (1, -1):
-        out.append(line(HIDDEN, -l1, s * d_main / 2, -2, s * d_main / 2))
-        out.append(line(HIDDEN, 2, s * d_branch / 2, l2, s * d_branch / 2))
-    out.append(line(CENTRE, -l1 - 4, 0, l2 + 4, 0))
-    return out
-
-
-def gate_valve(d, flanged):
-    length = 1.6 * d + 30
-    body = 0.75 * d + 6
-    ends = half_body(d) + 2
-    out = [line(SOLID, -length / 2, -body, 0, 0), line(SOLID, 0, 0, -length / 2, body),
-           line(SOLID, length / 2, -body, 0, 0), line(SOLID, 0, 0, length / 2, body)]
-    # Flanges, or the hexagon ends of a screwed valve, at both ends.
-    thick, reach = (0.1 * d + 10, 0.9 * d + 25) if flanged else (0.24 * d + 7, ends)
-    for s in (1, -1):
-        outer = s * length / 2
-        inner = outer - s * thick
-        out += rect(SOLID, min(outer, inner), -reach, max(outer, inner), reach)
-    out.append(line(SOLID, -length / 2, -body, -length / 2, body))
-    out.append(line(SOLID, length / 2, -body, length / 2, body))
-    stem = body + 0.9 * d + 20
-    wheel = 0.8 * d + 25
-    out.append(("arc", SOLID, 0, 0, 0.3 * body, 0, 360))
-    out.append(line(SOLID, 0, 0.3 * body, 0, stem))
-    out.append(line(SOLID, -wheel / 2, stem, wheel / 2, stem))
-    out.append(line(HIDDEN, -length / 2, d / 2, length / 2, d / 2))
-    out.append(line(HIDDEN, -length / 2, -d / 2, length / 2, -d / 2))
-    out.append(line(CENTRE, -length / 2 - 5, 0, length / 2 + 5, 0))
-    return out
-
-
-def drawing(kind, d_main, d_branch):
-    if kind == "elbow90":
-        return bend(d_main, 90)
-    if kind == "elbow45":
-        return bend(d_main, 45)
-    if kind == "tee":
-        return tee(d_main)
-    if kind == "socket":
-        return socket(d_main)
-    if kind == "reducer":
-        return reducer(d_main, d_branch)
-    if kind == "gate":
-        return gate_valve(d_main, False)
-    if kind == "gate_flanged":
-        return gate_valve(d_main, True)
-    raise ValueError(kind)
+def stored_name(family, sheet, main, branch, field):
+    codes = SIZE_CODES[family.material_class]
+    digits = codes[main] + codes[branch] + family.number_on(sheet)
+    return family.material + "".join(LETTERS[int(c)] for c in digits) + cell_code(field)
 
 
 def points(items):
+    """The points that bound the items: line ends, arc ends and the arcs'
+    extremes."""
     for item in items:
         if item[0] == "line":
             yield item[2], item[3]
             yield item[4], item[5]
-        else:
-            _, _, cx, cy, r, _, _ = item
-            yield cx - r, cy - r
-            yield cx + r, cy + r
+            continue
+        _, _, cx, cy, r, a1, a2 = item
+        span = (a2 - a1) % 360 or 360
+        for angle in [a1, a1 + span] + [q for q in range(0, 720, 90) if a1 < q < a1 + span]:
+            yield cx + r * math.cos(math.radians(angle)), cy + r * math.sin(math.radians(angle))
 
 
 def number(v):
-    text = "%.4f" % v
-    return "0" if text in ("0.0000", "-0.0000") else text.rstrip("0").rstrip(".")
+    text = "%.2f" % v
+    text = text.rstrip("0").rstrip(".")
+    return "0" if text == "-0" else text
 
 
 def ajc_lines(items):
+    """Header: scale 1 and the right, bottom, left and top extents; then the
+    records with y stored downwards and a line's x1, 2·y1, 3·x2, 4·y2."""
     xs, ys = zip(*points(items))
-    header = "AJC,1,%s,%s,%s,%s" % (number(max(xs)), number(-min(ys)), number(-min(xs)), number(max(ys)))
-    out = [header]
+    out = ["AJC,1,%s,%s,%s,%s" % (number(max(xs)), number(-min(ys)), number(-min(xs)), number(max(ys)))]
     for item in items:
         if item[0] == "line":
             _, kind, x1, y1, x2, y2 = item
@@ -241,8 +182,13 @@ def ajc_lines(items):
     return out
 
 
+def drop_points(items):
+    """Zero-length lines say nothing."""
+    return [i for i in items if not (i[0] == "line" and abs(i[2] - i[4]) < 1e-9 and abs(i[3] - i[5]) < 1e-9)]
+
+
 # ---------------------------------------------------------- sheet pictures
-COLUMNS, ROWS, CELL_W, CELL_H = 5, 4, 49, 45
+COLUMNS, ROWS, CELL_W, CELL_H, MARGIN = 5, 4, 49, 45, 5
 TEMPLATE_STYLE = {SOLID: 1, HIDDEN: 2, CENTRE: 4}
 
 
@@ -260,10 +206,12 @@ def grid_lines():
 
 
 def cell_icon(cell, items):
-    """The part fitted into its cell, 6 pixels clear of the grid."""
+    """The part fitted into its cell, clear of the grid; hidden lines are
+    left out at this size."""
+    items = [i for i in items if i[1] != HIDDEN]
     xs, ys = zip(*points(items))
     span_x, span_y = max(xs) - min(xs), max(ys) - min(ys)
-    k = min((CELL_W - 12) / span_x, (CELL_H - 12) / span_y)
+    k = min((CELL_W - 2 * MARGIN) / span_x, (CELL_H - 2 * MARGIN) / span_y)
     left = (cell - 1) % COLUMNS * CELL_W + CELL_W / 2 - k * (max(xs) + min(xs)) / 2
     top = (cell - 1) // COLUMNS * CELL_H + CELL_H / 2 + k * (max(ys) + min(ys)) / 2
     out = []
@@ -279,99 +227,116 @@ def cell_icon(cell, items):
     return out
 
 
-# ------------------------------------------------------------- catalogue
-# (family index, folder, material letter, family number, material class,
-#  sheet prefix, {sheet: [(cell, field, kind, name, take-off names)]})
-ELBOW_TEE_SOCKET = {
-    1: [(1, "L90A", "elbow90", "90°エルボ", ["90°エルボ"]),
-        (2, "L90A", "elbow90", "90°エルボ（直管付）", ["90°エルボ"]),
-        (3, "L45A", "elbow45", "45°エルボ（直管付）", ["45°エルボ"]),
-        (4, "L45A", "elbow45", "45°エルボ", ["45°エルボ"])],
-    2: [(1, "T00A", "tee", "チーズ", ["チーズ"]),
-        (2, "T00A", "tee", "チーズ（直管付）", ["チーズ"]),
-        (3, "T00A", "tee", "チーズ（枝直管付）", ["チーズ"])],
-    3: [(1, "S00A", "socket", "ソケット", ["ソケット"]),
-        (2, "R00A", "reducer", "径違いソケット", ["径違いソケット"])],
-}
-FAMILIES = [
-    (0, "TS", "E", "13", 2, "TS_", ELBOW_TEE_SOCKET),
-    (6, "NJ", "K", "01", 1, "NE_", ELBOW_TEE_SOCKET),
-    (7, "DK", "D", "17", 3, "DO_", ELBOW_TEE_SOCKET),
-    (16, "SDB", "K", "22", 1, "BC_", {
-        1: [(1, "G10A", "gate", "ゲート弁（ねじ込み）", ["ゲート弁"]),
-            (2, "G10B", "gate_flanged", "ゲート弁（フランジ）", ["ゲート弁", "コンパニオンフランジ"])],
-    }),
-]
-
-LETTERS = "PSTLNQMKZU"
+def sample_pair(family, cell, sizes):
+    """The sizes a sheet picture shows the part in: the family's sample size,
+    or the nearest the part is made in."""
+    pairs = size_pairs(cell, sizes)
+    target = int(family.sample)
+    return min(pairs, key=lambda p: (abs(int(p[0]) - target), p[0] != p[1], -int(p[1])))
 
 
-def cell_code(field):
-    return field[:3] + "%02d" % (ord(field[3]) - ord("A") + 1)
+# ------------------------------------------------------------------ output
 
-
-def stored_name(material, main_code, branch_code, family_number, field):
-    digits = main_code + branch_code + family_number
-    return material + "".join(LETTERS[int(c)] for c in digits) + cell_code(field)
-
-
-def read_sizes(material_class):
-    sizes = []
-    with open(os.path.join(HAIKANSET, SIZE_LISTS[material_class]), encoding="utf-8") as f:
-        for text in f:
-            nominal, outer = text.strip().split(",")[:2]
-            sizes.append((nominal, float(outer)))
-    return sizes
-
-
-def size_pairs(kind, sizes):
-    """Main and branch sizes a part is made in: equal ends, or for a reducer
-    each size with the three next smaller ones."""
-    if kind != "reducer":
-        return [(s, s) for s in sizes]
-    return [(sizes[i], sizes[j]) for i in range(len(sizes)) for j in range(max(0, i - 3), i)]
-
-
-def write(path, lines):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write("".join(text + "\n" for text in lines))
-
-
-def main():
-    sheet_fields, part_names, takeoff = {}, {}, []
-    for family, folder, material, family_number, material_class, prefix, sheets in FAMILIES:
-        shutil.rmtree(os.path.join(TAVRIN, folder), ignore_errors=True)
-        sizes = read_sizes(material_class)
-        codes = SIZE_CODES[material_class]
-        for sheet, cells in sheets.items():
+def generated(size_lists):
+    """Every generated file: path relative to Tavrin/ -> its lines."""
+    files, sheet_fields, part_names, takeoff = {}, {}, {}, []
+    for family in FAMILIES:
+        outer = size_lists[family.material_class]
+        for sheet, cells in family.sheets.items():
             picture = grid_lines()
             fields, names = ["-"] * 20, ["-"] * 20
-            for cell, field, kind, name, totals in cells:
-                fields[cell - 1], names[cell - 1] = field, name
-                sample = sizes[min(6, len(sizes) - 1)][1]
-                picture += cell_icon(cell, drawing(kind, sample, sample * 0.7))
-                entry = "%d_%d_%d:%d:%s" % (family, sheet, cell, len(totals), ":".join(totals))
-                takeoff.append(entry)
-                for (main_size, main_d), (branch_size, branch_d) in size_pairs(kind, sizes):
-                    name_ = stored_name(material, codes[main_size], codes[branch_size], family_number, field)
-                    write(os.path.join(TAVRIN, folder, name_ + ".ajc"), ajc_lines(drawing(kind, main_d, branch_d)))
-            write(os.path.join(HAIKANSET, "%sSheet%d.tec" % (prefix, sheet)), picture)
-            sheet_fields[(family, sheet)] = fields
-            part_names[(family, sheet)] = names
-    write(os.path.join(HAIKANSET, "waku.tec"), grid_lines())
+            for cell in cells:
+                field = family.field(sheet, cell.cell)
+                fields[cell.cell - 1], names[cell.cell - 1] = field, cell.name
+                takeoff.append("%d_%d_%d:%d:%s" % (family.index, sheet, cell.cell, len(cell.totals),
+                                                  ":".join(cell.totals)))
+                sizes = cell_sizes(family, cell)
+                rows = {s: family.table.row(s, outer[s]) for s in sizes}
+                for main, branch in size_pairs(cell, sizes):
+                    items = drop_points(cell.draw(rows[main], rows[branch] if branch != main else rows[main]))
+                    name = stored_name(family, sheet, main, branch, field)
+                    files[os.path.join(family.folder, name + ".ajc")] = ajc_lines(items)
+                main, branch = sample_pair(family, cell, sizes)
+                picture += cell_icon(cell.cell, drop_points(cell.draw(rows[main], rows[branch])))
+            files[os.path.join("HaikanSet", "%sSheet%d.tec" % (family.prefix, sheet))] = picture
+            sheet_fields[(family.index, sheet)] = fields
+            part_names[(family.index, sheet)] = names
+    files[os.path.join("HaikanSet", "waku.tec")] = grid_lines()
 
     sheet_lines, name_lines = [], []
-    for family, captions in enumerate(CAPTIONS):
+    for index, captions in enumerate(CAPTIONS):
         for sheet, caption in enumerate(captions, start=1):
-            key = "%d-%d" % (family + 1, sheet)
-            sheet_lines.append(":".join([key, caption] + sheet_fields.get((family, sheet), ["-"] * 20)))
-            name_lines.append(":".join([key, caption] + part_names.get((family, sheet), ["-"] * 20)))
-    write(os.path.join(HAIKANSET, "SheetName.ini"), sheet_lines)
-    write(os.path.join(HAIKANSET, "BuzaiName.ini"), name_lines)
+            key = "%d-%d" % (index + 1, sheet)
+            sheet_lines.append(":".join([key, caption] + sheet_fields.get((index, sheet), ["-"] * 20)))
+            name_lines.append(":".join([key, caption] + part_names.get((index, sheet), ["-"] * 20)))
+    files[os.path.join("HaikanSet", "SheetName.ini")] = sheet_lines
+    files[os.path.join("HaikanSet", "BuzaiName.ini")] = name_lines
     # The tally never matches the last line of SekisanBunrui.ini.
-    write(os.path.join(HAIKANSET, "SekisanBunrui.ini"), takeoff + ["-:1:-"])
+    files[os.path.join("HaikanSet", "SekisanBunrui.ini")] = takeoff + ["-:1:-"]
+    return files
+
+
+def owned(root):
+    """The generated files now under `root`: the part folders and the
+    HaikanSet files this script writes."""
+    found = set()
+    for folder in sorted({f.folder for f in FAMILIES}):
+        for dirpath, _, names in os.walk(os.path.join(root, folder)):
+            found |= {os.path.relpath(os.path.join(dirpath, n), root) for n in names}
+    haikanset = os.path.join(root, "HaikanSet")
+    for name in os.listdir(haikanset) if os.path.isdir(haikanset) else []:
+        if "Sheet" in name and name.endswith(".tec") or name in ("waku.tec", "SheetName.ini", "BuzaiName.ini",
+                                                                 "SekisanBunrui.ini"):
+            found.add(os.path.join("HaikanSet", name))
+    return found
+
+
+def text_of(lines):
+    return "".join(line + "\n" for line in lines)
+
+
+def write(root, files):
+    for folder in {f.folder for f in FAMILIES}:
+        shutil.rmtree(os.path.join(root, folder), ignore_errors=True)
+    for path in owned(root) - set(files):
+        os.remove(os.path.join(root, path))
+    for path, lines in files.items():
+        full = os.path.join(root, path)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "w", encoding="utf-8", newline="\n") as f:
+            f.write(text_of(lines))
+
+
+def check(root, files):
+    """The differences between the data under `root` and `files`."""
+    problems = ["not generated: " + p for p in sorted(owned(root) - set(files))]
+    for path, lines in sorted(files.items()):
+        full = os.path.join(root, path)
+        if not os.path.exists(full):
+            problems.append("missing: " + path)
+            continue
+        with open(full, encoding="utf-8", newline="") as f:
+            if f.read() != text_of(lines):
+                problems.append("differs: " + path)
+    return problems
+
+
+def main(argv):
+    size_lists = {c: read_size_list(c) for c in SIZE_LISTS}
+    check_published(size_lists)
+    files = generated(size_lists)
+    if "--check" in argv:
+        problems = check(SHIPPED, files)
+        if problems:
+            print("\n".join(problems[:20] + (["..."] if len(problems) > 20 else [])))
+            print("%d generated files are out of date: run python3 resources/generator/catalogue.py" % len(problems))
+            return 1
+        print("%d generated files are up to date" % len(files))
+        return 0
+    write(SHIPPED, files)
+    print("%d files written" % len(files))
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main(sys.argv[1:]))

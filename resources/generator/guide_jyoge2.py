@@ -57,9 +57,10 @@ s.dimension(348, TOP, 348, BOTTOM)
 s.extension(RX0 - F, BOTTOM, 124, BOTTOM)
 s.extension(RX0 - 6, L_END, 124, L_END)
 s.dimension(130, BOTTOM, 130, L_END)
-s.extension(RX0, L_END, RX0, 261)
-s.extension(RX1, L_END, RX1, 261)
-s.dimension(RX0, 255, RX1, 255)
+s.extension(RX0, L_END, RX0, 255)
+s.extension(RX1, L_END, RX1, 255)
+# WL: its box covers the dimension line between the extension lines
+s.line(RX0, 255, RX1, 255)
 s.save("Jyoge2.tec")
 
 if __name__ == "__main__":

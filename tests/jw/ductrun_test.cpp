@@ -32,10 +32,11 @@ TEST(DuctRun, DrawsTheDuctWithFlangesAtThePitchAndAtBothEnds) {
                    " 3570 25 3570 -425", " 3570 25 3600 25", " 3570 -425 3600 -425"}));
 }
 
+// Points are picked clockwise round the duct: the duct lies to the right of
+// the run. Along +x the clockwise side is -y.
 TEST(DuctRun, TheStyleSaysWhichSideOfTheDuctThePointsAreOn) {
-  // Along +x the clockwise side is -y.
-  const std::vector<std::pair<double, double>> sides = {{0, -400}, {200, -200}, {400, 0}};
-  for (int style = 1; style <= 3; ++style) {
+  const std::vector<std::pair<double, double>> sides = {{0, -400}, {200, -200}};
+  for (int style = 1; style <= 2; ++style) {
     std::vector<jw::Record> duct = Drawn(jw::DrawDuct(Choku(style, 1), kChokuSet, {0, 0}, {1000, 0}));
     ASSERT_EQ(duct.size(), 2u);
     EXPECT_EQ(duct[0].shape.a.y, sides[style - 1].first) << style;
@@ -44,6 +45,33 @@ TEST(DuctRun, TheStyleSaysWhichSideOfTheDuctThePointsAreOn) {
   // Drawn upwards, the duct of style 1 lies to the right of the points.
   std::vector<jw::Record> up = Drawn(jw::DrawDuct(Choku(1, 1), kChokuSet, {0, 0}, {0, 1000}));
   EXPECT_EQ(up[1].shape.a, (jw::Point{400, 0}));
+  // Style 3 is picked right to left along the lower side: the duct stands
+  // above the points, drawn from the end point as its left end.
+  EXPECT_EQ(jw::DrawDuct(Choku(3, 1), kChokuSet, {1000, 0}, {0, 0}),
+            (Lines{"lg0", "ly2", "lt1", "lc2", " 0 400 1000 400", " 0 0 1000 0"}));
+  Lines leftEndOnly = Choku(3, 2);
+  leftEndOnly[7] = "0";
+  std::vector<jw::Record> flanges = Drawn(jw::DrawDuct(leftEndOnly, kChokuSet, {1000, 0}, {0, 0}));
+  ASSERT_FALSE(flanges.empty());
+  EXPECT_EQ(flanges[0].shape.a.x, 0);  // the joint line of the left end
+  EXPECT_EQ(flanges.back().shape.b.x, 30);  // its angles reach one flange width in
+}
+
+// A joint is left out where its angles would overlap a drawn end flange or
+// stand out past an end that is not drawn.
+TEST(DuctRun, NoJointOverlapsAnEndFlangeOrPassesTheEnd) {
+  auto joints = [](const Lines& choku, double length) {
+    std::vector<double> at;
+    for (const jw::Record& r : Drawn(jw::DrawDuct(choku, kChokuSet, {0, 0}, {length, 0})))
+      if (r.attributes.layer == "3") at.push_back(r.shape.a.x);
+    return at;
+  };
+  EXPECT_EQ(joints(Choku(1, 2), 3560), (std::vector<double>{0, 1750, 3500, 3560}));  // the flanges touch
+  EXPECT_EQ(joints(Choku(1, 2), 3559), (std::vector<double>{0, 1750, 3559}));
+  Lines noRightEnd = Choku(1, 2);
+  noRightEnd[7] = "0";
+  EXPECT_EQ(joints(noRightEnd, 3530), (std::vector<double>{0, 1750, 3500}));
+  EXPECT_EQ(joints(noRightEnd, 3520), (std::vector<double>{0, 1750}));
 }
 
 TEST(DuctRun, ModesEndsCurrentLayerAndFortyFiveDegrees) {

@@ -31,7 +31,7 @@ TEST(Road, FromThePanelToTheDrawingAndBackToTheTally) {
   EXPECT_GT(t.Run(test::kFigureBatch, {{1200, 800}}).added, 4u);
 
   Play(t, test::ScriptFile("piping_catalogue_takeoff.play"));  // a 20A elbow with 500 mm of straight pipe
-  EXPECT_EQ(t.Run(test::kFigureBatch, {{3000, 0}}).added, 12u + 9);
+  EXPECT_EQ(t.Run(test::kFigureBatch, {{3000, 0}}).added, 23u + 9);  // 22 lines and the outer arc, the marker
 
   Play(t, kPipeLine);
   jw::HostReport pipe = t.Run(test::kFigureBatch, {{0, 0}, {2500, 0}});

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace test {
 
@@ -16,7 +17,10 @@ Screen::~Screen() = default;
 QImage Screen::Grab() {
   QApplication::processEvents();
   // Rendered into a 32-bit image: the offscreen screen keeps fewer colours.
-  QImage image(window_->size(), QImage::Format_ARGB32);
+  // On a high-resolution screen the picture has its device pixels.
+  const qreal ratio = window_->devicePixelRatioF();
+  QImage image(window_->size() * ratio, QImage::Format_ARGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
   window_->render(&image);
   return image;
@@ -24,8 +28,9 @@ QImage Screen::Grab() {
 
 QImage Screen::Save(const std::string& name) {
   QImage image = Grab();
-  QDir().mkpath(TAVRIN_SCREENSHOTS);
-  image.save(QString::fromStdString(std::string(TAVRIN_SCREENSHOTS) + "/" + name + ".png"));
+  QString file = QString::fromStdString(std::string(TAVRIN_SCREENSHOTS) + "/" + name + ".png");
+  QDir().mkpath(QFileInfo(file).path());
+  image.save(file);
   return image;
 }
 

@@ -25,6 +25,17 @@ TEST(PanelScreen, ShowsTheRealPanel) {
   EXPECT_EQ(elbow->text().toStdString(), "一般両エルボ");
 }
 
+TEST(PanelScreen, TheStatusLineShowsAMissingPlacingProgramWhole) {
+  test::TestDrive t;
+  t.Remove(R"(\Tavrin\exe\TakeoffRead.exe)");
+  app::CommandPanel panel(t.env());
+  test::Screen screen(panel);
+  screen.Save("panel_without_programs");
+  auto* status = qobject_cast<QLabel*>(screen.window().widget(app::kStatusLabel));
+  ASSERT_NE(status, nullptr);
+  EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
+}
+
 TEST(PanelScreen, ShowsTheAttributeDialog) {
   test::TestDrive t;
   settings::AttributeDialog dialog(t.env());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "piping/CatalogueDialog.h"
+#include "piping/Families.h"
 #include "piping/FittingAttributeDialog.h"
 #include "piping/PipeLineAttributeDialog.h"
 #include "piping/PipeLineDialog.h"
@@ -64,5 +65,20 @@ TEST(PipingScreen, AttributeAndPipeLineDialogs) {
     takeoff::TakeoffSettingsDialog dialog(t.env());
     test::Screen screen(dialog);
     screen.Save("takeoff_settings");
+  }
+}
+
+TEST(PipingScreen, FirstSheetOfEveryFamily) {
+  for (int family = 0; family < piping::kFamilies; ++family) {
+    test::TestDrive t;
+    t.Write(R"(\Tavrin\HaikanSet\Input.ini)", {"0", "0", "0", "0", "", "", std::to_string(family), "1", "1", ""});
+    piping::CatalogueDialog dialog(t.env());
+    test::Screen screen(dialog);
+    QImage image = screen.Save("piping_catalogue_family_" + std::to_string(family));
+    // The part in cell 1 is drawn in black inside the cell.
+    int ink = 0;
+    for (int x = 457; x < 503; ++x)
+      for (int y = 13; y < 55; ++y) ink += image.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_GT(ink, 20) << family;
   }
 }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTableWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTimer>
 #include <cstdlib>
 
@@ -41,9 +42,14 @@ struct Tallied {
   ResultsDialog dialog{t.env()};
 };
 
+// A cell as the view shows it; row 0 is the view's header.
 std::string CellText(QWidget* widget, int row, int col) {
-  auto* table = qobject_cast<QTableWidget*>(widget);
-  return table && table->item(row, col) ? table->item(row, col)->text().toStdString() : "?";
+  auto* view = qobject_cast<QTableView*>(widget);
+  if (!view) return "?";
+  QAbstractItemModel* model = view->model();
+  QVariant text = row == 0 ? model->headerData(col, Qt::Horizontal, Qt::DisplayRole)
+                           : model->data(model->index(row - 1, col), Qt::DisplayRole);
+  return text.toString().toStdString();
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ TEST(PlacingPrograms, TheWindowsProgramsGiveWhatTheNativeOnesGive) {
   const fs::path windowsPrograms = TAVRIN_WINDOWS_PROGRAMS;
   test::JwTestDrive native, windows;
   for (const char* program : {"FigPlace.exe", "DuctRun.exe", "PipeRun.exe", "TakeoffRead.exe"})
-    fs::copy_file(windowsPrograms / program, windows.root() / "Tavrin" / "exe" / program);
+    fs::copy_file(windowsPrograms / program, windows.root() / "Tavrin" / "exe" / program,
+                  fs::copy_options::overwrite_existing);
   PlaceEverything(native, jw::NativePrograms(TAVRIN_JW_PROGRAMS));
   PlaceEverything(windows, jw::WinePrograms(*jw::FindWine(), test::WinePrefix()));
 

@@ -15,11 +15,9 @@ bool IsNumber(const std::string& text) {
 }  // namespace
 
 std::optional<std::string> FormInput::Cell(int id, int row, int col) const {
-  const Grid& grid = dialog_.form().GridOf(id);
-  if (row < 0 || col < 0 || row >= grid.rows || row >= static_cast<int>(grid.cells.size()) ||
-      col >= static_cast<int>(grid.cells[row].size()))
-    return std::nullopt;
-  return grid.cells[row][col];
+  const TableModel& table = dialog_.form().Table(id);
+  if (row < 0 || col < 0 || row >= table.RowCount() || col >= table.ColumnCount()) return std::nullopt;
+  return table.Cell(row, col);
 }
 
 int Driver::Find(const ControlName& control) const {

@@ -39,8 +39,9 @@ void QtCanvas::FillRect(Rect rect, Rgb colour) {
   painter_.fillRect(QRect(rect.x, rect.y, rect.width, rect.height), QColor(colour.r, colour.g, colour.b));
 }
 
-QPixmap RenderPicture(const Picture& picture) {
-  QPixmap pixmap(picture.width, picture.height);
+QPixmap RenderPicture(const Picture& picture, qreal ratio) {
+  QPixmap pixmap(QSize(picture.width, picture.height) * ratio);
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   QtCanvas canvas(painter);

@@ -23,7 +23,8 @@ class QtCanvas : public Canvas {
   QPoint at_;
 };
 
-// The picture rendered into a pixmap of its own size.
-QPixmap RenderPicture(const Picture& picture);
+// The picture rendered into a pixmap of its own size, with `ratio` device
+// pixels to the pixel so that it stays sharp on a high-resolution screen.
+QPixmap RenderPicture(const Picture& picture, qreal ratio = 1);
 
 }  // namespace ui::qt

@@ -14,11 +14,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/QtCanvas.h"
+#include "ui/qt/QtTable.h"
 
 namespace ui::qt {
 namespace {
@@ -31,6 +33,33 @@ std::string S(const QString& text) { return text.toStdString(); }
 constexpr int kComboHeightDu = 12;
 
 std::exception_ptr held;
+
+// Grids: widths come in twips, 15 to a pixel at 96 dpi; rows are as high as
+// the header row the take-off tables ask for.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kGridRowHeight = 18;
+
+// Combo boxes with a drop-down button as narrow as Windows draws it, so that
+// the four-digit sizes of a narrow size list show whole.
+class CompactComboStyle : public QProxyStyle {
+ public:
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                       const QWidget* widget) const override {
+    QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    if (control != CC_ComboBox) return rect;
+    const QRect frame = option->rect;
+    const int button = 12;
+    if (part == SC_ComboBoxArrow) return QRect(frame.right() - button, frame.top() + 1, button, frame.height() - 2);
+    if (part == SC_ComboBoxEditField) return QRect(frame.left() + 3, frame.top() + 2, frame.width() - button - 5,
+                                                   frame.height() - 4);
+    return rect;
+  }
+};
+
+QStyle* ComboStyle() {
+  static CompactComboStyle* style = new CompactComboStyle;
+  return style;
+}
 
 }  // namespace
 
@@ -157,6 +186,7 @@ QWidget* QtDialog::Create(const Control& c) {
     case Kind::Combo:
     case Kind::DropList: {
       auto* combo = new QComboBox(this);
+      combo->setStyle(ComboStyle());
       combo->setEditable(c.kind == Kind::Combo);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->installEventFilter(this);
@@ -185,13 +215,19 @@ QWidget* QtDialog::Create(const Control& c) {
       return bar;
     }
     case Kind::Grid: {
-      auto* table = new QTableWidget(this);
-      table->horizontalHeader()->hide();
-      table->verticalHeader()->hide();
-      table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      table->setSelectionMode(QAbstractItemView::NoSelection);
-      table->setWordWrap(false);
-      return table;
+      auto* view = new QTableView(this);
+      view->setModel(new QtTable(view));
+      view->verticalHeader()->hide();
+      // Rows of one height, so that the view places any row without
+      // measuring the rows before it.
+      view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+      view->verticalHeader()->setMinimumSectionSize(1);
+      view->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+      view->horizontalHeader()->setHighlightSections(false);
+      view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      view->setSelectionMode(QAbstractItemView::NoSelection);
+      view->setWordWrap(false);
+      return view;
     }
   }
   return nullptr;
@@ -210,7 +246,6 @@ void QtDialog::SyncAll(int id) {
 void QtDialog::Sync(int id, Aspect aspect) {
   QWidget* w = widgets_.at(id);
   const ControlState& s = form_.State(id);
-  const Control& c = form_.control(id);
   syncing_ = true;
   QSignalBlocker block(w);
   switch (aspect) {
@@ -273,7 +308,7 @@ void QtDialog::Sync(int id, Aspect aspect) {
       break;
     case Aspect::Icon:
       if (auto* button = qobject_cast<QAbstractButton*>(w); button && s.icon) {
-        button->setIcon(QIcon(RenderPicture(s.icon)));
+        button->setIcon(QIcon(RenderPicture(s.icon, w->devicePixelRatioF())));
         button->setIconSize(QSize(s.icon.width, s.icon.height));
         button->setText(QString());
       }
@@ -287,32 +322,17 @@ void QtDialog::Sync(int id, Aspect aspect) {
       }
       break;
     case Aspect::Grid:
-      if (auto* table = qobject_cast<QTableWidget*>(w)) {
-        const Grid& g = s.grid;
-        table->setRowCount(g.rows);
-        table->setColumnCount(g.cols);
-        for (int col = 0; col < g.cols; ++col) {
-          if (col < static_cast<int>(g.columnWidths.size()) && g.columnWidths[col] > 0)
-            table->setColumnWidth(col, g.columnWidths[col] / 15);
-        }
-        for (int row = 0; row < g.rows; ++row) {
-          for (int col = 0; col < g.cols; ++col) {
-            const std::string text = row < static_cast<int>(g.cells.size()) && col < static_cast<int>(g.cells[row].size())
-                                         ? g.cells[row][col]
-                                         : std::string();
-            auto* item = new QTableWidgetItem(Q(text));
-            bool fixed = row == 0 || col == 0;
-            int align = col < static_cast<int>(g.columnAlignments.size()) ? g.columnAlignments[col] : 1;
-            item->setTextAlignment(Qt::AlignVCenter | (fixed || align == 4 ? Qt::AlignHCenter : Qt::AlignLeft));
-            if (fixed) item->setBackground(QColor(212, 208, 200));
-            table->setItem(row, col, item);
-          }
-          table->setRowHeight(row, row == 0 && g.headerHeight > 0 ? g.headerHeight / 15 : 18);
-        }
+      if (auto* view = qobject_cast<QTableView*>(w)) {
+        auto* model = static_cast<QtTable*>(view->model());
+        model->Show(s.table);
+        const TableModel& table = model->table();
+        for (int col = 0; col < table.ColumnCount(); ++col)
+          if (table.ColumnWidth(col) > 0) view->setColumnWidth(col, table.ColumnWidth(col) / kTwipsPerPixel);
+        const int headerHeight = table.HeaderHeight() / kTwipsPerPixel;
+        view->horizontalHeader()->setFixedHeight(headerHeight > 0 ? headerHeight : kGridRowHeight);
       }
       break;
   }
-  (void)c;
   syncing_ = false;
 }
 

@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include "ui/HostFiles.h"
@@ -141,10 +141,14 @@ bool QtInput::Checked(int id) const {
 }
 
 std::optional<std::string> QtInput::Cell(int id, int row, int col) const {
-  auto* table = qobject_cast<QTableWidget*>(window_.widget(id));
-  if (!table || row < 0 || col < 0 || row >= table->rowCount() || col >= table->columnCount()) return std::nullopt;
-  QTableWidgetItem* item = table->item(row, col);
-  return item ? S(item->text()) : std::string();
+  auto* view = qobject_cast<QTableView*>(window_.widget(id));
+  if (!view) return std::nullopt;
+  // Row 0 is the view's header; the rows below it are the model's.
+  const QAbstractItemModel* model = view->model();
+  if (row < 0 || col < 0 || row > model->rowCount() || col >= model->columnCount()) return std::nullopt;
+  QVariant text = row == 0 ? model->headerData(col, Qt::Horizontal, Qt::DisplayRole)
+                           : model->data(model->index(row - 1, col), Qt::DisplayRole);
+  return S(text.toString());
 }
 
 void QtInput::Snapshot(const std::filesystem::path& file) {

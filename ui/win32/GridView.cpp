@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/win32/Wide.h"
@@ -15,22 +16,22 @@ namespace {
 constexpr int kFirst = 1;
 const COLORREF kFixedColour = RGB(212, 208, 200);
 
-const std::string& CellOf(const Grid& grid, int row, int col) {
-  static const std::string empty;
-  if (row < 0 || row >= static_cast<int>(grid.cells.size()) || col < 0 ||
-      col >= static_cast<int>(grid.cells[row].size()))
-    return empty;
-  return grid.cells[row][col];
+int Format(Align align) {
+  switch (align) {
+    case Align::Left: return LVCFMT_LEFT;
+    case Align::Right: return LVCFMT_RIGHT;
+    default: return LVCFMT_CENTER;
+  }
 }
 
 }  // namespace
 
-GridView::GridView(HWND list, std::function<const Grid&()> grid) : list_(list), grid_(std::move(grid)) {
+GridView::GridView(HWND list, std::function<const TableModel&()> table) : list_(list), table_(std::move(table)) {
   ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
 }
 
 void GridView::Show(double scale) {
-  const Grid& grid = grid_();
+  const TableModel& table = table_();
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   while (ListView_DeleteColumn(list_, 0)) {
   }
@@ -39,19 +40,18 @@ void GridView::Show(double scale) {
   column.fmt = LVCFMT_LEFT | LVCFMT_FIXED_WIDTH;
   column.cx = 0;
   ListView_InsertColumn(list_, 0, &column);
-  for (int col = 0; col < grid.cols; ++col) {
-    std::wstring header = Wide(CellOf(grid, 0, col));
-    int twips = col < static_cast<int>(grid.columnWidths.size()) ? grid.columnWidths[col] : 0;
-    int align = col < static_cast<int>(grid.columnAlignments.size()) ? grid.columnAlignments[col] : 1;
+  for (int col = 0; col < table.ColumnCount(); ++col) {
+    std::wstring header = Wide(table.Cell(0, col));
+    const int twips = table.ColumnWidth(col);
     column.mask = LVCF_WIDTH | LVCF_FMT | LVCF_TEXT;
-    column.fmt = col == 0 || align == 4 ? LVCFMT_CENTER : LVCFMT_LEFT;
-    column.cx = static_cast<int>((twips > 0 ? twips : 1000) / 15 * scale + 0.5);
+    column.fmt = col == 0 ? LVCFMT_CENTER : Format(table.ColumnAlign(col));
+    column.cx = static_cast<int>((twips > 0 ? twips : 1000) / 15.0 * scale + 0.5);
     column.pszText = header.data();
     ListView_InsertColumn(list_, kFirst + col, &column);
   }
   // The headers are centred, as a grid's fixed row.
   HWND headers = ListView_GetHeader(list_);
-  for (int col = 0; col < grid.cols; ++col) {
+  for (int col = 0; col < table.ColumnCount(); ++col) {
     HDITEMW item{};
     item.mask = HDI_FORMAT;
     Header_GetItem(headers, kFirst + col, &item);
@@ -66,8 +66,8 @@ void GridView::Show(double scale) {
     if (old) ImageList_Destroy(old);
     rowHeight_ = rowHeight;
   }
-  ListView_SetItemCountEx(list_, grid.rows > 0 ? grid.rows - 1 : 0, 0);
-  if (grid.rows > 1) ListView_EnsureVisible(list_, 0, FALSE);
+  ListView_SetItemCountEx(list_, std::max(0, table.RowCount() - 1), 0);
+  if (table.RowCount() > 1) ListView_EnsureVisible(list_, 0, FALSE);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
 }
@@ -77,7 +77,10 @@ bool GridView::Notify(NMHDR* header, LRESULT& result) {
   if (header->code == LVN_GETDISPINFOW) {
     LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
     if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0) {
-      std::wstring text = item.iSubItem < kFirst ? L"" : Wide(CellOf(grid_(), item.iItem + 1, item.iSubItem - kFirst));
+      const TableModel& table = table_();
+      const int row = item.iItem + 1, col = item.iSubItem - kFirst;
+      std::wstring text = col >= 0 && row < table.RowCount() && col < table.ColumnCount() ? Wide(table.Cell(row, col))
+                                                                                          : std::wstring();
       size_t n = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
       text.copy(item.pszText, n);
       item.pszText[n] = L'\0';

@@ -1,8 +1,8 @@
-// A table of the form model shown in a list view in report mode. The list
-// view keeps no texts of its own: it asks for each cell as it shows it
+// A grid's table shown in a list view in report mode. The list view keeps no
+// texts of its own: it asks the table for each cell as it shows it
 // (LVS_OWNERDATA), so a table of any length costs only the rows in sight.
-// Row 0 of the table is the header; column 0, the row numbers, is centred
-// and shaded as a grid's fixed column.
+// Row 0 of the table is the list view's header; column 0, the row numbers,
+// is centred and shaded as a grid's fixed column.
 #pragma once
 
 #include <windows.h>
@@ -11,13 +11,13 @@
 #include <optional>
 #include <string>
 
-#include "ui/Form.h"
+#include "ui/TableModel.h"
 
 namespace ui::win32 {
 
 class GridView {
  public:
-  GridView(HWND list, std::function<const Grid&()> grid);
+  GridView(HWND list, std::function<const TableModel&()> table);
   HWND hwnd() const { return list_; }
 
   // Takes the table's columns, widths, headers and length after it changed.
@@ -31,7 +31,7 @@ class GridView {
 
  private:
   HWND list_;
-  std::function<const Grid&()> grid_;
+  std::function<const TableModel&()> table_;
   int rowHeight_ = 0;
 };
 

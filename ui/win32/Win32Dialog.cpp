@@ -235,7 +235,7 @@ HWND Win32Dialog::Create(const Control& c, bool continuesGroup) {
   if (c.kind == Kind::Combo || c.kind == Kind::DropList) SendMessageW(window, CB_SETMINVISIBLE, 12, 0);
   if (c.kind == Kind::Grid) {
     const int id = c.id;
-    grids_[id] = std::make_unique<GridView>(window, [this, id]() -> const Grid& { return form_.GridOf(id); });
+    grids_[id] = std::make_unique<GridView>(window, [this, id]() -> const TableModel& { return form_.Table(id); });
   }
   return window;
 }
