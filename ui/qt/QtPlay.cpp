@@ -188,4 +188,9 @@ bool QtPlayServices::Exec(QFileDialog& dialog) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+int QtPlayServices::Exec(QDialog& dialog) {
+  QTimer::singleShot(0, &dialog, [&] { dialog.reject(); });
+  return dialog.exec();
+}
+
 }  // namespace ui::qt

@@ -42,6 +42,9 @@ class QtPlayServices : public QtServices {
   int Exec(QtDialog& window, DialogHandler& dialog) override;
   void Exec(QMessageBox& box, Buttons buttons) override;
   bool Exec(QFileDialog& dialog) override;
+  // No script reaches a printer: the print dialog is cancelled, the preview
+  // closed once shown.
+  int Exec(QDialog& dialog) override;
 
  private:
   Player& player_;

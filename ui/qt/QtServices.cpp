@@ -120,7 +120,7 @@ bool QtServices::Print(const PrintDocument& document) {
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (Exec(dialog) != QDialog::Accepted) return false;
   RenderDocument(document, printer);
   return true;
 }
@@ -133,7 +133,7 @@ void QtServices::PreviewPrint(const PrintDocument& document) {
   preview.resize(820, 960);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&document](QPrinter* target) { RenderDocument(document, *target); });
-  preview.exec();
+  Exec(preview);
 }
 
 void QtServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
@@ -165,5 +165,7 @@ int QtServices::RunModal(DialogHandler& handler) {
 }
 
 int QtServices::Exec(QtDialog& window, DialogHandler&) { return window.exec(); }
+
+int QtServices::Exec(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace ui::qt

@@ -5,6 +5,7 @@
 #include "ui/Services.h"
 
 class QAbstractButton;
+class QDialog;
 class QFileDialog;
 class QMessageBox;
 class QPainter;
@@ -33,6 +34,8 @@ class QtServices : public Services {
   virtual int Exec(QtDialog& window, DialogHandler& dialog);
   virtual void Exec(QMessageBox& box, Buttons buttons);
   virtual bool Exec(QFileDialog& dialog);
+  // The print dialog and the print preview.
+  virtual int Exec(QDialog& dialog);
 };
 
 // Draws the pages of a document on a printer (or a PDF writer behind one);

@@ -130,7 +130,7 @@ class Preview {
  public:
   Preview(HWND owner, const PrintDocument& document);
   ~Preview();
-  void Run();
+  void Run(bool closeWhenShown);
 
  private:
   enum { kPrint = 101, kPrevious, kNext, kClose };
@@ -211,9 +211,10 @@ void Preview::Turn(int by) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Preview::Run() {
+void Preview::Run(bool closeWhenShown) {
   if (owner_) EnableWindow(owner_, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
+  if (closeWhenShown) PostMessageW(hwnd_, WM_KEYDOWN, VK_ESCAPE, 1);
   MSG message;
   while (open_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.message == WM_KEYDOWN && (message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd))) {
@@ -301,7 +302,7 @@ void Preview::Paint(HDC target) {
     DrawPage(dc, document_, document_.pages[page_]);
     RestoreDC(dc, saved);
   }
-  BitBlt(target, 0, bar, client.right, client.bottom - bar, dc, 0, bar, SRCCOPY);
+  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
   SelectObject(dc, old);
   DeleteObject(bitmap);
   DeleteDC(dc);
@@ -321,12 +322,14 @@ int LineHeight(const std::string& face, int height) {
   return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
-bool PrintWithDialog(HWND owner, const PrintDocument& document) {
+bool PrintWithDialog(HWND owner, const PrintDocument& document, LPPRINTHOOKPROC hook) {
   PRINTDLGW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.hDevMode = A4Settings();
-  dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
+  dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE |
+                 (hook ? PD_ENABLEPRINTHOOK : 0);
+  dialog.lpfnPrintHook = hook;
   bool chosen = PrintDlgW(&dialog);
   struct Release {
     PRINTDLGW& dialog;
@@ -372,9 +375,9 @@ bool PrintToPdf(const PrintDocument& document, const std::filesystem::path& file
   return printed;
 }
 
-void ShowPreview(HWND owner, const PrintDocument& document) {
+void ShowPreview(HWND owner, const PrintDocument& document, bool closeWhenShown) {
   Preview preview(owner, document);
-  preview.Run();
+  preview.Run(closeWhenShown);
 }
 
 }  // namespace ui::win32

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/HostFiles.h"
+#include "ui/win32/Printing.h"
 #include "ui/win32/Wide.h"
 
 namespace ui::win32 {
@@ -71,6 +72,11 @@ UINT_PTR CALLBACK AnswerFileDialog(HWND child, UINT message, WPARAM, LPARAM lPar
   for (int field : {cmb13, edt1})
     SendMessageW(dialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(name.c_str()));
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  return 0;
+}
+
+UINT_PTR CALLBACK CancelPrintDialog(HWND dialog, UINT message, WPARAM, LPARAM) {
+  if (message == WM_INITDIALOG) PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   return 0;
 }
 
@@ -235,6 +241,12 @@ void Win32Input::Snapshot(const std::filesystem::path& file) {
   bytes.append(pixels.data(), pixels.size());
   WriteFileAtomically(file, bytes);
 }
+
+bool Win32PlayServices::Print(const PrintDocument& document) {
+  return PrintWithDialog(Front(), document, CancelPrintDialog);
+}
+
+void Win32PlayServices::PreviewPrint(const PrintDocument& document) { ShowPreview(Front(), document, true); }
 
 void Win32PlayServices::Exec(Win32Dialog& window, DialogHandler& dialog) {
   Win32Input input(window);

@@ -44,6 +44,10 @@ class Win32Input : public UserInput {
 class Win32PlayServices : public Win32Services {
  public:
   explicit Win32PlayServices(Player& player) : player_(player) {}
+  // No script reaches a printer: the print dialog is cancelled, the preview
+  // closed once shown.
+  bool Print(const PrintDocument& document) override;
+  void PreviewPrint(const PrintDocument& document) override;
 
  protected:
   void Exec(Win32Dialog& window, DialogHandler& dialog) override;
