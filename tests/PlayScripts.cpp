@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "jw/host/Process.h"
 #include "tests/TakeoffFixture.h"
 
 namespace test {
@@ -21,6 +22,14 @@ std::vector<std::string> EveryScript() {
 
 void PrepareFor(const TestDrive& t, const std::string& script) {
   if (script == "takeoff_tally.play") PrepareTallyScript(t);
+}
+
+int PlayWithTheProgram(const TestDrive& t, const std::string& script, const std::vector<std::string>& options) {
+  std::vector<std::string> command = {TAVRIN_PROGRAM, "--drive", t.root().string()};
+  command.insert(command.end(), options.begin(), options.end());
+  command.push_back("--play");
+  command.push_back((fs::path(TAVRIN_TEST_DIR) / "play" / script).string());
+  return jw::RunProcess(command, {{"QT_QPA_PLATFORM", "offscreen"}});
 }
 
 std::map<std::string, std::string> FilesUnder(const fs::path& root) {

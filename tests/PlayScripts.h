@@ -16,6 +16,11 @@ std::vector<std::string> EveryScript();
 // Writes what the script needs on the drive before it runs.
 void PrepareFor(const TestDrive& t, const std::string& script);
 
+// Plays the script with the native program (`tavrin --drive ... --play`,
+// with the options before --play) and returns its exit code. A process of its
+// own, as a user's run is: the drawing names' random sequence starts afresh.
+int PlayWithTheProgram(const TestDrive& t, const std::string& script, const std::vector<std::string>& options = {});
+
 // Every file under the root with its bytes, by path from the root; the
 // catalogue's part folders, which test drives link instead of copying, are
 // left out.

@@ -18,4 +18,11 @@ class Player;
 int RunFrontEnd(int& argc, char** argv, const Picture& icon, Player* player,
                 const std::function<int(Services&)>& body);
 
+// What a handler throws past its own error boundary (a play script that
+// fails) must not unwind through the toolkit's frames: a front end keeps it
+// where the toolkit calls in (HoldException, in a catch block) and throws it
+// again where its own code handed the toolkit an event (RethrowHeld).
+void HoldException();
+void RethrowHeld();
+
 }  // namespace ui

@@ -3,7 +3,6 @@
 // they leave the files that the headless run leaves.
 #include <gtest/gtest.h>
 
-#include "jw/host/Process.h"
 #include "tests/PlayScripts.h"
 
 namespace {
@@ -15,12 +14,8 @@ TEST_P(QtGuiPlay, OnTheRealDialogsLeavesTheFilesTheHeadlessRunLeaves) {
   test::TestDrive headless, shown;
   test::PrepareFor(headless, script);
   test::PrepareFor(shown, script);
-  test::PlayResult played = test::Play(headless, test::ScriptFile(script));
-  ASSERT_TRUE(played.ok) << played.output;
-  const std::string file = std::string(TAVRIN_TEST_DIR) + "/play/" + script;
-  ASSERT_EQ(jw::RunProcess({TAVRIN_PROGRAM, "--drive", shown.root().string(), "--gui", "--play", file},
-                           {{"QT_QPA_PLATFORM", "offscreen"}}),
-            0);
+  ASSERT_EQ(test::PlayWithTheProgram(headless, script), 0);
+  ASSERT_EQ(test::PlayWithTheProgram(shown, script, {"--gui"}), 0);
   test::ExpectTheSameFiles(headless, shown);
 }
 

@@ -21,8 +21,7 @@ void ExpectTheSameFiles(const std::string& script, const std::vector<std::string
   test::TestDrive native, windows;
   test::PrepareFor(native, script);
   test::PrepareFor(windows, script);
-  test::PlayResult played = test::Play(native, test::ScriptFile(script));
-  ASSERT_TRUE(played.ok) << played.output;
+  ASSERT_EQ(test::PlayWithTheProgram(native, script), 0);
   std::vector<std::string> arguments = {"--drive", test::WindowsPath(windows.root())};
   arguments.insert(arguments.end(), options.begin(), options.end());
   arguments.push_back(test::WindowsPath(fs::path(TAVRIN_TEST_DIR) / "play" / script));

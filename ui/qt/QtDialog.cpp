@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include "ui/FrontEnd.h"
 #include "ui/qt/QtCanvas.h"
 #include "ui/qt/QtTable.h"
 
@@ -31,8 +32,6 @@ std::string S(const QString& text) { return text.toStdString(); }
 // A combo box takes the height of one line; the rest of its rectangle is the
 // room its list drops into.
 constexpr int kComboHeightDu = 12;
-
-std::exception_ptr held;
 
 // Grids: widths come in twips, 15 to a pixel at 96 dpi; rows are as high as
 // the header row the take-off tables ask for.
@@ -63,18 +62,11 @@ QStyle* ComboStyle() {
 
 }  // namespace
 
-void RethrowHeld() {
-  if (!held) return;
-  std::exception_ptr thrown = held;
-  held = nullptr;
-  std::rethrow_exception(thrown);
-}
-
 void QtDialog::Call(const std::function<void()>& action) {
   try {
     action();
   } catch (...) {
-    if (!held) held = std::current_exception();
+    HoldException();
   }
 }
 

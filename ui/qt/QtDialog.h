@@ -16,11 +16,6 @@ namespace ui::qt {
 QString FontFamily(const std::string& windowsFace);
 QFont DialogFont(const Layout& layout);
 
-// Whatever the dialog's handler throws past its own error boundary (a play
-// script that fails) must not unwind through Qt: the window keeps it, and
-// the code that handed Qt the event throws it again.
-void RethrowHeld();
-
 class QtDialog : public QDialog, public FormView {
  public:
   QtDialog(DialogHandler& handler, QWidget* parent);

@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTimer>
 
+#include "ui/FrontEnd.h"
 #include "ui/HostFiles.h"
 
 namespace ui::qt {

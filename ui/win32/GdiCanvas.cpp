@@ -50,6 +50,20 @@ void GdiCanvas::FillRect(Rect rect, Rgb colour) {
   DeleteObject(brush);
 }
 
+void PaintOffScreen(HWND window, HDC target, const std::function<void(HDC dc, const RECT& client)>& draw) {
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = CreateCompatibleDC(target);
+  HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  ::FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  draw(dc, client);
+  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
 HBITMAP RenderPicture(const Picture& picture, double scale) {
   int width = static_cast<int>(picture.width * scale + 0.5), height = static_cast<int>(picture.height * scale + 0.5);
   HDC screen = GetDC(nullptr);

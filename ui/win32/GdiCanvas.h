@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "ui/Canvas.h"
 
 namespace ui::win32 {
@@ -26,6 +28,11 @@ class GdiCanvas : public Canvas {
   int oldMode_, oldBackground_;
   XFORM oldTransform_{};
 };
+
+// Draws the window's client area off the screen, on a dialog's colour, and
+// then onto the target at once, so that a drawing redone at every keystroke
+// does not flicker.
+void PaintOffScreen(HWND window, HDC target, const std::function<void(HDC dc, const RECT& client)>& draw);
 
 // The picture as a bitmap of its size times the scale, on the colour of a
 // button's face.

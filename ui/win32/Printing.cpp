@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ui/win32/GdiCanvas.h"
 #include "ui/win32/Wide.h"
 #include "ui/win32/Win32Dialog.h"
 
@@ -276,24 +277,19 @@ LRESULT Preview::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Preview::Paint(HDC target) {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  int bar = static_cast<int>(kBar * scale_), margin = static_cast<int>(16 * scale_);
-  RECT area{margin, bar + margin / 2, client.right - margin, client.bottom - margin};
-  HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
-  RECT back{0, bar, client.right, client.bottom};
-  FillRect(dc, &back, grey);
-  DeleteObject(grey);
-  int width = area.right - area.left, height = area.bottom - area.top;
-  if (width * kPaperHeight > height * kPaperWidth) width = height * kPaperWidth / kPaperHeight;
-  else height = width * kPaperHeight / kPaperWidth;
-  RECT paper{(client.right - width) / 2, area.top, (client.right + width) / 2, area.top + height};
-  FillRect(dc, &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  if (page_ < static_cast<int>(document_.pages.size()) && width > 0 && height > 0) {
+  PaintOffScreen(hwnd_, target, [&](HDC dc, const RECT& client) {
+    int bar = static_cast<int>(kBar * scale_), margin = static_cast<int>(16 * scale_);
+    RECT area{margin, bar + margin / 2, client.right - margin, client.bottom - margin};
+    HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+    RECT back{0, bar, client.right, client.bottom};
+    FillRect(dc, &back, grey);
+    DeleteObject(grey);
+    int width = area.right - area.left, height = area.bottom - area.top;
+    if (width * kPaperHeight > height * kPaperWidth) width = height * kPaperWidth / kPaperHeight;
+    else height = width * kPaperHeight / kPaperWidth;
+    RECT paper{(client.right - width) / 2, area.top, (client.right + width) / 2, area.top + height};
+    FillRect(dc, &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (page_ >= static_cast<int>(document_.pages.size()) || width <= 0 || height <= 0) return;
     int saved = SaveDC(dc);
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, kPaperWidth, kPaperHeight, nullptr);
@@ -301,11 +297,7 @@ void Preview::Paint(HDC target) {
     SetViewportOrgEx(dc, paper.left, paper.top, nullptr);
     DrawPage(dc, document_, document_.pages[page_]);
     RestoreDC(dc, saved);
-  }
-  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  });
 }
 
 }  // namespace

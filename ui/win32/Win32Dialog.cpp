@@ -7,6 +7,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "ui/FrontEnd.h"
 #include "ui/win32/GdiCanvas.h"
 #include "ui/win32/Win32Services.h"
 #include "ui/win32/Wide.h"
@@ -19,8 +20,6 @@ const wchar_t* const kClass = L"TavrinDialog";
 constexpr int kAppIcon = 128;
 // The room a combo box's list drops into, at least.
 constexpr int kComboDropHeight = 200;
-
-std::exception_ptr held;
 
 void RegisterDialogClass() {
   static bool registered = false;
@@ -66,13 +65,6 @@ int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 }
 
 }  // namespace
-
-void RethrowHeld() {
-  if (!held) return;
-  std::exception_ptr thrown = held;
-  held = nullptr;
-  std::rethrow_exception(thrown);
-}
 
 std::wstring InstalledFace(const std::string& face) {
   LOGFONTW wanted{};
@@ -323,7 +315,7 @@ void Win32Dialog::Call(const std::function<void()>& action) {
   try {
     action();
   } catch (...) {
-    if (!held) held = std::current_exception();
+    HoldException();  // not through the system's window procedures
   }
 }
 
@@ -517,28 +509,16 @@ void Win32Dialog::SetIconImage(int id) {
 }
 
 void Win32Dialog::Paint(HDC target) {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  // Drawn off the screen first, so that a preview redrawn at every keystroke
-  // does not flicker.
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  for (const Control& c : form_.layout().controls) {
-    bool visible = c.id != kNoId ? form_.Visible(c.id) : !(c.flags & kHidden);
-    if (c.kind != Kind::Frame || !(c.flags & kBorder) || !visible) continue;
-    RECT r = DeviceRect(form_.ToPixels(c.rect));
-    DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-  }
-  {
+  PaintOffScreen(hwnd_, target, [&](HDC dc, const RECT&) {
+    for (const Control& c : form_.layout().controls) {
+      bool visible = c.id != kNoId ? form_.Visible(c.id) : !(c.flags & kHidden);
+      if (c.kind != Kind::Frame || !(c.flags & kBorder) || !visible) continue;
+      RECT r = DeviceRect(form_.ToPixels(c.rect));
+      DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    }
     GdiCanvas canvas(dc, scale_);
     handler_.UserPaint(canvas);
-  }
-  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  });
 }
 
 }  // namespace ui::win32

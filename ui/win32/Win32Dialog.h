@@ -18,11 +18,6 @@
 
 namespace ui::win32 {
 
-// Whatever a handler throws past its own error boundary (a play script that
-// fails) must not unwind through the system's window procedures: the window
-// procedure keeps it, and the code that sent the message throws it again.
-void RethrowHeld();
-
 // The dialog font: the layout's face where it is installed, else the IPA
 // font standing in for it, at the layout's size for the DPI.
 HFONT CreateDialogFont(const Layout& layout, double scale);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "ui/FrontEnd.h"
 #include "ui/HostFiles.h"
 #include "ui/win32/Printing.h"
 #include "ui/win32/Wide.h"
