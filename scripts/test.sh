@@ -7,6 +7,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 install_packages
 build
 cd "$ROOT/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 -LE wine
+"$ROOT/scripts/windows.sh"
 "$ROOT/scripts/sanitize.sh"
 "$ROOT/scripts/fuzz.sh"

@@ -316,7 +316,7 @@ std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
   constexpr size_t kPart = 4 << 20;
   for (size_t done = 0; done < size; done += kPart) {
     if (!in.read(bytes.data() + done, static_cast<std::streamsize>(std::min<size_t>(kPart, size - done))))
-      throw ui::FileError(file, false);
+      throw ui::FileError(file, ui::FileError::kUnreadable);
     progress.Step(done);
   }
   return bytes;

@@ -191,11 +191,24 @@ TEST_F(ResultsTest, PrintingAsksForATitleAndPrintsBothTables) {
   r.user.Click("印刷プレビュー");
   EXPECT_EQ(t.services().messages.size(), shown);  // no question with a title
   ASSERT_EQ(t.services().pdfs.size(), 1u);
-  EXPECT_TRUE(t.Exists(R"(\Tavrin\SekisanData\本館.pdf)"));
-  EXPECT_EQ(std::get<ui::PrintText>(t.services().pdfs[0].pages[0].items[36]).text, "【継手集計表】:本館");
+  EXPECT_EQ(t.services().pdfs[0].file, t.root() / "Tavrin" / "SekisanData" / "本館.pdf");
+  EXPECT_EQ(std::get<ui::PrintText>(t.services().pdfs[0].document.pages[0].items[36]).text, "【継手集計表】:本館");
   EXPECT_EQ(t.services().fileRequests.back().defaultExtension, "pdf");
   EXPECT_EQ(t.services().fileRequests.back().fileName, "本館");
   EXPECT_EQ(t.services().previewed.size(), 1u);
+}
+
+// Where the system has no way to write PDF files (Windows without its PDF
+// printer) the button is off and the status line says why, until a tally.
+TEST_F(ResultsTest, WithoutPdfPrinterTheButtonIsOffAndTheStatusSaysWhy) {
+  t.services().pdfUnavailable = "PDF に保存できません。";
+  Results r(t);
+  EXPECT_FALSE(r.dialog.form().Enabled(kPdf));
+  EXPECT_EQ(r.user.Text(std::to_string(kStatus)), "PDF に保存できません。");
+  EXPECT_THROW(r.user.Click("PDF に保存"), ui::DriverError);
+  r.user.Click("集計開始");
+  EXPECT_EQ(r.user.Text(std::to_string(kStatus)), "");
+  EXPECT_FALSE(r.dialog.form().Enabled(kPdf));
 }
 
 TEST_F(ResultsTest, CsvExportAndOutputsWithNothingToShow) {

@@ -81,15 +81,16 @@ TEST(TakeoffScreen, PrintsToPdf) {
   t.services().files = {t.root() / "out.pdf"};
   dialog.UserClick(kPdf);
   ASSERT_EQ(t.services().pdfs.size(), 1u);
-  const ui::PrintDocument& document = t.services().pdfs[0];
+  const ui::PrintDocument& document = t.services().pdfs[0].document;
   ASSERT_EQ(document.pages.size(), 3u);
 
   const std::string pdf = std::string(TAVRIN_SCREENSHOTS) + "/takeoff_print.pdf";
-  ui::WriteFileAtomically(pdf, ui::qt::QtServices().PdfBytes(document));
+  ui::qt::QtServices().SavePdf(document, pdf);
   ASSERT_TRUE(std::filesystem::file_size(pdf) > 1000);
   std::string render = "pdftoppm -r 50 -png '" + pdf + "' '" + TAVRIN_SCREENSHOTS + "/takeoff_print'";
   ASSERT_EQ(std::system(render.c_str()), 0);
   EXPECT_TRUE(std::filesystem::exists(std::string(TAVRIN_SCREENSHOTS) + "/takeoff_print-3.png"));
+  EXPECT_THROW(ui::qt::QtServices().SavePdf(document, t.root() / "no" / "such" / "folder.pdf"), ui::FileError);
 }
 
 TEST(TakeoffScreen, PreviewsThePrintedPages) {

@@ -1,6 +1,6 @@
 #include "ui/headless/HeadlessServices.h"
 
-#include <ostream>
+#include "ui/HostFiles.h"
 
 namespace ui {
 
@@ -11,7 +11,6 @@ Answer HeadlessServices::Message(const std::string& text, const std::string& tit
     answers.pop_front();
   }
   messages.push_back(Shown{text, title, buttons, answer});
-  if (echo) *echo << "[" << title << "] " << text << (answer == Answer::Cancel ? " -> キャンセル" : "") << "\n";
   return answer;
 }
 
@@ -29,9 +28,11 @@ bool HeadlessServices::Print(const PrintDocument& document) {
   return true;
 }
 
-std::string HeadlessServices::PdfBytes(const PrintDocument& document) {
-  pdfs.push_back(document);
-  return "%PDF stand-in: " + document.name + ", " + std::to_string(document.pages.size()) + " pages\n";
+void HeadlessServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
+  pdfs.push_back(Pdf{file, document});
+  // A one-line stand-in for the PDF, written as the program writes files.
+  WriteFileAtomically(file,
+                      "%PDF stand-in: " + document.name + ", " + std::to_string(document.pages.size()) + " pages\n");
 }
 
 int HeadlessServices::RunModal(DialogHandler& dialog) {

@@ -5,7 +5,6 @@
 
 #include <deque>
 #include <functional>
-#include <iosfwd>
 
 #include "ui/Dialog.h"
 
@@ -25,8 +24,8 @@ class HeadlessServices : public Services {
   int PrintLineHeight(const std::string& face, int height) override { return height; }
   bool Print(const PrintDocument& document) override;
   void PreviewPrint(const PrintDocument& document) override { previewed.push_back(document); }
-  // Keeps the document and gives a one-line stand-in for its PDF.
-  std::string PdfBytes(const PrintDocument& document) override;
+  void SavePdf(const PrintDocument& document, const std::filesystem::path& file) override;
+  std::optional<std::string> PdfUnavailable() override { return pdfUnavailable; }
   void ShellOpen(const std::filesystem::path& document) override { opened.push_back(document); }
   void SetWaitCursor(bool on) override { waitCursor = on; }
   // Initialises the dialog, then runs the next queued driver on it. A dialog
@@ -40,13 +39,17 @@ class HeadlessServices : public Services {
   std::vector<PrintDocument> printed;
   bool printAccepted = true;
   std::vector<PrintDocument> previewed;
-  std::vector<PrintDocument> pdfs;
+  struct Pdf {
+    std::filesystem::path file;
+    PrintDocument document;
+  };
+  std::vector<Pdf> pdfs;  // kept, not written
+  std::optional<std::string> pdfUnavailable;
   std::vector<std::filesystem::path> opened;
   bool waitCursor = false;
   std::deque<ModalDriver> drivers;
   ModalDriver fallbackDriver;  // used when no driver is queued
   std::vector<std::string> unexpectedDialogs;
-  std::ostream* echo = nullptr;  // prints every message box, for scripts
 };
 
 }  // namespace ui

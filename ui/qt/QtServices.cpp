@@ -54,9 +54,11 @@ Answer QtServices::Message(const std::string& text, const std::string& title, Bu
   if (buttons == Buttons::OkCancel) cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
-  box.exec();
+  Exec(box, buttons);
   return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
 }
+
+void QtServices::Exec(QMessageBox& box, Buttons) { box.exec(); }
 
 std::optional<std::filesystem::path> QtServices::ChooseFile(const FileRequest& request) {
   QFileDialog dialog(Front());
@@ -65,13 +67,15 @@ std::optional<std::filesystem::path> QtServices::ChooseFile(const FileRequest& r
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly, false);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-  dialog.setDirectory(Q(request.folder.string()));
+  dialog.setDirectory(Q(Utf8Of(request.folder)));
   if (!request.filter.empty()) dialog.setNameFilter(Q(request.filter));
   if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(Q(request.defaultExtension));
   if (!request.fileName.empty() && request.fileName.find('*') == std::string::npos) dialog.selectFile(Q(request.fileName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+  if (!Exec(dialog) || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return PathFromUtf8(dialog.selectedFiles().front().toStdString());
 }
+
+bool QtServices::Exec(QFileDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 int QtServices::PrintLineHeight(const std::string& face, int height) {
   QFont font(FontFamily(face));
@@ -118,7 +122,7 @@ bool QtServices::Print(const PrintDocument& document) {
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (Exec(dialog) != QDialog::Accepted) return false;
   RenderDocument(document, printer);
   return true;
 }
@@ -131,28 +135,28 @@ void QtServices::PreviewPrint(const PrintDocument& document) {
   preview.resize(820, 960);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&document](QPrinter* target) { RenderDocument(document, *target); });
-  preview.exec();
+  Exec(preview);
 }
 
-std::string QtServices::PdfBytes(const PrintDocument& document) {
-  // The printer writes only to a file of its own; the program's file is
-  // then written from its bytes, whole or not at all.
+void QtServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
+  // The printer writes only to a file of its own; the user's file is then
+  // written from its bytes as every file of the program is, whole or not at
+  // all, and never over a file the user protected.
   QTemporaryDir folder;
-  const QString file = folder.filePath("document.pdf");
+  const QString rendered = folder.filePath("document.pdf");
   QPrinter printer(QPrinter::HighResolution);
   SetUpA4(printer, document);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(file);
-  QFile pdf(file);
-  if (!folder.isValid() || document.pages.empty() || !RenderDocument(document, printer) ||
-      !pdf.open(QIODevice::ReadOnly))
-    throw std::runtime_error("PDF を作成できません。");
+  printer.setOutputFileName(rendered);
+  QFile pdf(rendered);
+  if (!folder.isValid() || !RenderDocument(document, printer) || !pdf.open(QIODevice::ReadOnly))
+    throw FileError(file, true);
   QByteArray bytes = pdf.readAll();
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+  WriteFileAtomically(file, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void QtServices::ShellOpen(const std::filesystem::path& document) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(document.string())));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(Utf8Of(document))));
 }
 
 void QtServices::SetWaitCursor(bool on) {
@@ -161,12 +165,18 @@ void QtServices::SetWaitCursor(bool on) {
 }
 
 int QtServices::RunModal(DialogHandler& handler) {
-  QtDialog dialog(handler, Front());
-  openDialogs.push_back(&dialog);
+  QtDialog window(handler, Front());
+  openDialogs.push_back(&window);
+  struct Closed {
+    ~Closed() { openDialogs.pop_back(); }
+  } closed;
   handler.UserInit();
-  int result = handler.form().ended() ? handler.form().result() : dialog.exec();
-  openDialogs.pop_back();
+  int result = handler.form().ended() ? handler.form().result() : Exec(window, handler);
   return handler.form().ended() ? handler.form().result() : result;
 }
+
+int QtServices::Exec(QtDialog& window, DialogHandler&) { return window.exec(); }
+
+int QtServices::Exec(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace ui::qt
