@@ -20,19 +20,43 @@ class Decimal {
   size_t size_;
 };
 
+// "80･50" for differing sizes, larger first; "50" for equal ones.
+class SizeText {
+ public:
+  SizeText(int main, int branch) {
+    char* end = std::to_chars(text_, std::end(text_), std::max(main, branch)).ptr;
+    if (main != branch) end = std::to_chars(std::copy_n("･", 3, end), std::end(text_), std::min(main, branch)).ptr;
+    size_ = end - text_;
+  }
+  operator std::string_view() const { return {text_, size_}; }
+
+ private:
+  char text_[30];
+  size_t size_;
+};
+
 // The parts one after the other, in one allocation.
 template <class... Parts>
 std::string Joined(const Parts&... parts) {
-  std::string text;
-  text.reserve((std::string_view(parts).size() + ...));
-  (text.append(std::string_view(parts)), ...);
+  std::string text((std::string_view(parts).size() + ...), '\0');
+  char* out = text.data();
+  ((out = std::copy_n(std::string_view(parts).data(), std::string_view(parts).size(), out)), ...);
   return text;
 }
 
-// "80･50|" for differing sizes, larger first; "50|" for equal ones.
-std::string SizeText(int main, int branch) {
-  if (main == branch) return Joined(Decimal(main), "|");
-  return Joined(Decimal(std::max(main, branch)), "･", Decimal(std::min(main, branch)), "|");
+// Fields 1 and 2 of a text separated by colons, as ui::ListField gives them:
+// a text without a colon is both.
+std::pair<std::string_view, std::string_view> FirstFields(std::string_view text) {
+  const size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return {text, text};
+  const std::string_view rest = text.substr(colon + 1);
+  return {text.substr(0, colon), rest.substr(0, rest.find(':'))};
+}
+
+// The straight portions of the fitting entries from `first` on.
+void AppendDerivedPipes(const std::vector<std::string>& fittings, size_t first, std::vector<std::string>& pipes) {
+  for (size_t i = first; i < fittings.size(); ++i)
+    if (auto derived = DerivedPipeEntry(fittings[i])) pipes.push_back(std::move(*derived));
 }
 
 }  // namespace
@@ -50,13 +74,13 @@ void AppendFittingEntries(const Marker& m, const NameLists& lists, std::vector<s
     const std::vector<std::string>* kinds = FamilyPipeKinds(lists, family);
     pipeKind = kinds ? ListName(*kinds, m[7].value) : "";
   }
-  entries.push_back(Joined(classification, ":", familyName, ":", breakdown.first, "~", SizeText(main, branch),
+  entries.push_back(Joined(classification, ":", familyName, ":", breakdown.first, "~", SizeText(main, branch), "|",
                            pipeKind, ":", m[1].code(), ":"));
   // A breakdown names at most two lines; a larger count yields both.
   if (breakdown.count >= 2) {
     const int second = std::min(main, branch);
     entries.push_back(
-        Joined(classification, ":", familyName, ":", breakdown.second, "~", SizeText(second, second), "@:@"));
+        Joined(classification, ":", familyName, ":", breakdown.second, "~", SizeText(second, second), "|@:@"));
   }
 }
 
@@ -69,48 +93,50 @@ std::string PipeEntry(const Marker& m, const NameLists& lists) {
 std::optional<std::string> DerivedPipeEntry(std::string_view entry) {
   const size_t bar = entry.find('|');
   if (bar == std::string_view::npos) return std::nullopt;
-  const std::string_view after = entry.substr(bar + 1);
-  const std::string_view pipeKind = ui::ListField(after, 1, ':');
+  const std::string_view key = entry.substr(0, bar);
+  const auto [pipeKind, distance] = FirstFields(entry.substr(bar + 1));
   if (pipeKind == "@") return std::nullopt;
-  const size_t tilde = entry.find('~');
-  std::string_view size = tilde < bar ? entry.substr(tilde + 1, bar - tilde - 1) : std::string_view();
-  std::string smaller;
-  if (size_t dot = size.find("･"); dot != std::string_view::npos) {
-    smaller = Joined(Decimal(std::min(ui::ToInt(size.substr(0, dot)), ui::ToInt(size.substr(dot + 3)))));
-    size = smaller;
-  }
-  return Joined(ui::ListField(entry, 1, ':'), ":", ui::ListField(entry, 2, ':'), ":", pipeKind, ":", size, "|",
-                ui::ListField(after, 2, ':'), ":000:*");
+  const size_t tilde = key.find('~');
+  std::string_view size = tilde == std::string_view::npos ? std::string_view() : key.substr(tilde + 1);
+  const size_t dot = size.find("･");
+  const Decimal smaller(dot == std::string_view::npos
+                            ? 0
+                            : std::min(ui::ToInt(size.substr(0, dot)), ui::ToInt(size.substr(dot + 3))));
+  if (dot != std::string_view::npos) size = smaller;
+  const auto [classification, family] = FirstFields(entry);
+  return Joined(classification, ":", family, ":", pipeKind, ":", size, "|", distance, ":000:*");
 }
 
 bool IsDerived(std::string_view entry) { return entry.ends_with('*'); }
 
-void AddDerivedPipes(Tally& tally, size_t first) {
-  for (size_t i = first; i < tally.fittings.size(); ++i)
-    if (auto derived = DerivedPipeEntry(tally.fittings[i])) tally.pipes.push_back(std::move(*derived));
-}
+void AddDerivedPipes(Tally& tally, size_t first) { AppendDerivedPipes(tally.fittings, first, tally.pipes); }
 
 void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress) {
   Tally added;
   {
     const Markers markers = FindMarkers(extract, progress);
     extract = std::string();
+    // The straight portions follow the pipes; each is derived from its
+    // fitting entry while that is at hand.
+    std::vector<std::string> derived;
     progress.Phase("情報分析中････。", markers.fittings.size());
-    added.fittings.reserve(markers.fittings.size());
+    added.fittings.reserve(2 * markers.fittings.size());
     for (size_t k = 0; k < markers.fittings.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
+      const size_t first = added.fittings.size();
       AppendFittingEntries(markers.fittings[k], lists, added.fittings);
+      AppendDerivedPipes(added.fittings, first, derived);
     }
     progress.Step(markers.fittings.size());
     progress.Phase("情報分析中････。", markers.pipes.size());
-    added.pipes.reserve(markers.pipes.size() + added.fittings.size());
+    added.pipes.reserve(markers.pipes.size() + derived.size());
     for (size_t k = 0; k < markers.pipes.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
       added.pipes.push_back(PipeEntry(markers.pipes[k], lists));
     }
     progress.Step(markers.pipes.size());
+    std::move(derived.begin(), derived.end(), std::back_inserter(added.pipes));
   }
-  AddDerivedPipes(added, 0);
   if (!merge) {
     tally = std::move(added);
     return;
