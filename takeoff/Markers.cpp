@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "settings/Paths.h"
+#include "takeoff/Bytes.h"
 #include "ui/Text.h"
 
 namespace takeoff {
@@ -26,14 +27,6 @@ bool Same(std::string_view a, std::string_view b) {
   for (size_t i = 0; i < a.size(); ++i)
     if (a[i] != b[i]) return false;
   return true;
-}
-
-// Eight bytes at once, for the scans below; the first byte is the lowest.
-uint64_t Word(const char* p) {
-  uint64_t word;
-  std::memcpy(&word, p, 8);
-  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-  return word;
 }
 
 // The high bit of every byte of the word that equals c; the lowest one
@@ -72,6 +65,51 @@ struct Circle {
   std::string_view x, y, radius;
 };
 
+// Reads the radius that starts at p: up to a blank or the line's end, one
+// CR before the line feed no part of it. Returns where the next line starts.
+const char* ReadAnyRadius(const char* p, const char* end, std::string_view& radius) {
+  const char* radiusEnd = FieldEnd(p, end);
+  const char* next;
+  if (radiusEnd == end || *radiusEnd == '\n') {
+    next = radiusEnd == end ? end : radiusEnd + 1;
+    if (radiusEnd > p && radiusEnd[-1] == '\r') --radiusEnd;
+  } else {
+    const void* lf = std::memchr(radiusEnd, '\n', end - radiusEnd);
+    next = lf ? static_cast<const char*>(lf) + 1 : end;
+  }
+  radius = std::string_view(p, radiusEnd - p);
+  return next;
+}
+
+// ReadAnyRadius, at once for most radii: a few bytes ended by LF or CR LF,
+// which the first byte below '!' in the next eight tells.
+inline const char* ReadRadius(const char* p, const char* end, std::string_view& radius) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  if (end - p >= 9) {
+    const uint64_t word = Word(p);
+    if (const uint64_t low = (word - kOnes * '!') & ~word & kHighs) {
+      const int n = std::countr_zero(low) / 8;
+      if (p[n] == '\n' || (p[n] == '\r' && p[n + 1] == '\n')) {
+        radius = std::string_view(p, n);
+        return p + n + (p[n] == '\n' ? 1 : 2);
+      }
+    }
+  }
+  return ReadAnyRadius(p, end, radius);
+}
+
+// Reads the circle of a line that begins with "ci": its three fields after
+// the first, separated by blanks. Returns where the next line starts.
+const char* ReadCircle(const char* line, const char* end, Circle& circle) {
+  const char* x = SkipBlanks(FieldEnd(line, end), end);
+  const char* xEnd = FieldEnd(x, end);
+  const char* y = SkipBlanks(xEnd, end);
+  const char* yEnd = FieldEnd(y, end);
+  circle.x = std::string_view(x, xEnd - x);
+  circle.y = std::string_view(y, yEnd - y);
+  return ReadRadius(SkipBlanks(yEnd, end), end, circle.radius);
+}
+
 // The circles of an extract's lt9 stretches, one after the other, read where
 // they stand in its bytes. A line is a circle when it begins with "ci" and
 // has three more fields, separated by blanks; one CR before its line feed is
@@ -84,45 +122,27 @@ class CircleReader {
   CircleReader(std::string_view extract, Progress& progress)
       : begin_(extract.data()), end_(extract.data() + extract.size()), next_(begin_), progress_(progress) {}
 
-  // The next circle; false at the end of the extract. sameCentre tells that
-  // the circle before had this one's centre.
-  bool Next(Circle& circle, bool& sameCentre) {
+  // Reads on to the next circle; false at the end of the extract.
+  bool Next() {
     while (next_ < end_) {
       if ((++lines_ & 0xfff) == 0) progress_.Step(next_ - begin_);
       const char* line = next_;
-      if (!lineType9_ || end_ - line < 2 || line[0] != 'c' || line[1] != 'i') {
+      if (!lineType9_) {
         SkipLine(line);
         continue;
       }
-      sameCentre = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, lastLine_, prefix_);
-      const char* radius;
-      if (sameCentre) {
-        circle.x = last_.x;
-        circle.y = last_.y;
-        radius = SkipBlanks(line + prefix_, end_);
+      sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, centreLine_, prefix_);
+      if (sameCentre_) {
+        next_ = ReadRadius(SkipBlanks(line + prefix_, end_), end_, circle_.radius);
+        if (circle_.radius.empty()) continue;
+      } else if (end_ - line >= 2 && line[0] == 'c' && line[1] == 'i') {
+        next_ = ReadCircle(line, end_, circle_);
+        if (circle_.x.empty() || circle_.y.empty() || circle_.radius.empty()) continue;
+        centreLine_ = line;
+        prefix_ = circle_.y.data() + circle_.y.size() + 1 - line;
       } else {
-        const char* x = SkipBlanks(FieldEnd(line, end_), end_);
-        const char* xEnd = FieldEnd(x, end_);
-        const char* y = SkipBlanks(xEnd, end_);
-        const char* yEnd = FieldEnd(y, end_);
-        circle.x = std::string_view(x, xEnd - x);
-        circle.y = std::string_view(y, yEnd - y);
-        radius = SkipBlanks(yEnd, end_);
-      }
-      const char* radiusEnd = FieldEnd(radius, end_);
-      if (radiusEnd == end_ || *radiusEnd == '\n') {
-        next_ = radiusEnd == end_ ? end_ : radiusEnd + 1;
-        if (radiusEnd > radius && radiusEnd[-1] == '\r') --radiusEnd;
-      } else {
-        const void* lf = std::memchr(radiusEnd, '\n', end_ - radiusEnd);
-        next_ = lf ? static_cast<const char*>(lf) + 1 : end_;
-      }
-      circle.radius = std::string_view(radius, radiusEnd - radius);
-      if (circle.x.empty() || circle.y.empty() || circle.radius.empty()) continue;
-      if (!sameCentre) {
-        last_ = circle;
-        lastLine_ = line;
-        prefix_ = circle.y.data() + circle.y.size() + 1 - line;
+        SkipLine(line);
+        continue;
       }
       line_ = line;
       return true;
@@ -130,19 +150,11 @@ class CircleReader {
     return false;
   }
 
-  // Where the line of the last circle starts.
+  // The circle read, whether the circle before had its centre, and where
+  // its line starts.
+  const Circle& circle() const { return circle_; }
+  bool sameCentre() const { return sameCentre_; }
   const char* line() const { return line_; }
-
-  // The circle of a line the reader has given before.
-  static Circle At(const char* line, const char* end) {
-    NoProgress none;
-    CircleReader reader(std::string_view(line, end - line), none);
-    reader.lineType9_ = true;
-    Circle circle;
-    bool sameCentre;
-    reader.Next(circle, sameCentre);
-    return circle;
-  }
 
  private:
   // A line that is no circle; "lt" lines of three characters or more switch
@@ -160,11 +172,12 @@ class CircleReader {
   const char* next_;
   Progress& progress_;
   size_t lines_ = 0;
-  const char* line_ = nullptr;
   bool lineType9_ = false;
-  Circle last_;                  // the last circle read in full
-  const char* lastLine_ = nullptr;  // where its line starts
-  size_t prefix_ = 0;            // its line up to its radius, with one blank after its y
+  Circle circle_;                     // the x and y of the last circle read in full
+  bool sameCentre_ = false;
+  const char* line_ = nullptr;
+  const char* centreLine_ = nullptr;  // where the line of the last circle read in full starts
+  size_t prefix_ = 0;                 // its line up to its radius, with one blank after its y
 };
 
 // The code digits of positions 1..8 as the circles of a centre gave them.
@@ -221,8 +234,7 @@ class Centres {
   explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {}
 
   static uint64_t Hash(std::string_view x, std::string_view y) {
-    uint64_t h = std::hash<std::string_view>{}(x);
-    return h ^ (std::hash<std::string_view>{}(y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
+    return HashText(y, HashText(x));
   }
 
   // The group of the centre, or nullptr.
@@ -309,12 +321,15 @@ std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
   if (ec || !std::filesystem::is_regular_file(file, ec)) throw ui::FileError(file, false);
   progress.Phase(kReadingStatus, size);
   std::ifstream in(file, std::ios::binary);
-  std::string bytes(size, '\0');
-  constexpr size_t kPart = 4 << 20;
-  for (size_t done = 0; done < size; done += kPart) {
-    if (!in.read(bytes.data() + done, static_cast<std::streamsize>(std::min<size_t>(kPart, size - done))))
-      throw ui::FileError(file, false);
-    progress.Step(done);
+  // Read through a small buffer, so that the string's bytes are written once.
+  std::string bytes;
+  bytes.reserve(size);
+  std::vector<char> part(64 << 10);
+  while (bytes.size() < size) {
+    const size_t n = std::min(part.size(), size - bytes.size());
+    if (!in.read(part.data(), static_cast<std::streamsize>(n))) throw ui::FileError(file, false);
+    bytes.append(part.data(), n);
+    progress.Step(bytes.size());
   }
   return bytes;
 }
@@ -349,10 +364,9 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   };
 
   CircleReader reader(extract, progress);
-  Circle circle;
-  bool sameCentre = false;
-  while (reader.Next(circle, sameCentre)) {
-    if (!sameCentre) {
+  while (reader.Next()) {
+    const Circle& circle = reader.circle();
+    if (!reader.sameCentre()) {
       endRun();
       run.Start(circle);
       centres.Prefetch(run.hash);
@@ -370,7 +384,8 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   // The waiting circles come before every circle of their group, so the
   // latest of them fills only what the group's own circles left empty.
   for (auto it = waiting.rbegin(); it != waiting.rend(); ++it) {
-    const Circle circle = CircleReader::At(*it, end);
+    Circle circle;
+    ReadCircle(*it, end, circle);
     Group* group = centres.Find(circle.x, circle.y, Centres::Hash(circle.x, circle.y));
     if (!group) continue;
     ++group->circles;
