@@ -182,35 +182,35 @@ class CircleReader {
 
 // The code digits of positions 1..8 as the circles of a centre gave them.
 struct Codes {
-  std::array<std::array<char, 3>, 9> digits{};
-  uint16_t read = 0;  // bit n: position n was given
+  std::array<std::array<char, 3>, 8> digits;  // of position n at n - 1
+  uint8_t read = 0;                           // bit n - 1: position n was given
 
   // Fills the position a radius names when it reads "0.", the position
   // digit N (1..8), three code digits and N again; a later radius of the
   // same position replaces an earlier one.
   void Add(std::string_view radius) {
     if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return;
-    const int n = radius[2] - '0';
+    const int n = radius[2] - '1';
     std::copy_n(radius.begin() + 3, 3, digits[n].begin());
     read |= 1u << n;
   }
 
   // The positions that later circles gave replace these.
   void Take(const Codes& later) {
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 0; n < 8; ++n)
       if (later.read & (1u << n)) digits[n] = later.digits[n];
     read |= later.read;
   }
 
   Marker Decoded() const {
     Marker marker;
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 0; n < 8; ++n) {
       if (!(read & (1u << n))) continue;
       const auto& d = digits[n];
-      const bool plain = std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
-      marker[n] = Position{plain ? (d[0] - '0') * 100 + (d[1] - '0') * 10 + (d[2] - '0')
-                                 : ui::ToInt(std::string_view(d.data(), 3)),
-                           d, true};
+      const unsigned a = d[0] - '0', b = d[1] - '0', c = d[2] - '0';
+      const int value = a < 10 && b < 10 && c < 10 ? static_cast<int>(a * 100 + b * 10 + c)
+                                                   : ui::ToInt(std::string_view(d.data(), 3));
+      marker[n + 1] = Position{value, d, true};
     }
     return marker;
   }
@@ -219,10 +219,16 @@ struct Codes {
 // The circles of one centre that holds a head circle: how many there are,
 // which heads were among them, and the positions they filled.
 struct Group {
-  std::string_view x, y;
+  const char* x;  // the texts of the centre where the extract holds them
+  const char* y;
+  uint32_t xSize, ySize;
   uint32_t circles = 0;
   uint8_t heads = kNoHead;
   Codes codes;
+
+  bool At(std::string_view otherX, std::string_view otherY) const {
+    return std::string_view(x, xSize) == otherX && std::string_view(y, ySize) == otherY;
+  }
 };
 
 // The one hash table of centres: open addressing over the groups, each slot
@@ -245,7 +251,7 @@ class Centres {
       if (slot == 0) return nullptr;
       if ((slot & ~0xffffffffULL) != tag) continue;
       Group& group = groups_[static_cast<uint32_t>(slot) - 1];
-      if (group.x == x && group.y == y) return &group;
+      if (group.At(x, y)) return &group;
     }
   }
 
@@ -255,7 +261,8 @@ class Centres {
   Group& Add(std::string_view x, std::string_view y, uint64_t hash) {
     if ((groups_.size() + 1) * 2 > slots_.size()) Grow();
     Place(hash, static_cast<uint32_t>(groups_.size()));
-    return groups_.emplace_back(Group{x, y, 0, kNoHead, Codes{}});
+    return groups_.emplace_back(
+        Group{x.data(), y.data(), static_cast<uint32_t>(x.size()), static_cast<uint32_t>(y.size()), 0, kNoHead, {}});
   }
 
  private:
@@ -268,7 +275,7 @@ class Centres {
   void Grow() {
     slots_.assign(slots_.size() * 2, 0);
     for (uint32_t number = 0; number < groups_.size(); ++number)
-      Place(Hash(groups_[number].x, groups_[number].y), number);
+      Place(Hash({groups_[number].x, groups_[number].xSize}, {groups_[number].y, groups_[number].ySize}), number);
   }
 
   std::vector<uint64_t> slots_;
@@ -398,7 +405,7 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
 
   Markers markers;
   auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
-    out.reserve(std::count_if(order.begin(), order.end(), [&](const Group* g) { return g->circles == circles; }));
+    out.reserve(order.size());
     for (const Group* group : order)
       if (group->circles == circles) out.push_back(group->codes.Decoded());
   };
