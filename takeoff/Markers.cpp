@@ -191,7 +191,7 @@ struct Codes {
   void Add(std::string_view radius) {
     if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return;
     const int n = radius[2] - '1';
-    std::copy_n(radius.begin() + 3, 3, digits[n].begin());
+    digits[n] = {radius[3], radius[4], radius[5]};
     read |= 1u << n;
   }
 
@@ -202,8 +202,8 @@ struct Codes {
     read |= later.read;
   }
 
-  Marker Decoded() const {
-    Marker marker;
+  // Fills the positions given into a marker that has none.
+  void Decode(Marker& marker) const {
     for (int n = 0; n < 8; ++n) {
       if (!(read & (1u << n))) continue;
       const auto& d = digits[n];
@@ -212,7 +212,6 @@ struct Codes {
                                                    : ui::ToInt(std::string_view(d.data(), 3));
       marker[n + 1] = Position{value, d, true};
     }
-    return marker;
   }
 };
 
@@ -407,7 +406,7 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
     out.reserve(order.size());
     for (const Group* group : order)
-      if (group->circles == circles) out.push_back(group->codes.Decoded());
+      if (group->circles == circles) group->codes.Decode(out.emplace_back());
   };
   collect(fittingOrder, 9, markers.fittings);
   collect(pipeOrder, 10, markers.pipes);
