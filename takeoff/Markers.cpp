@@ -207,10 +207,7 @@ struct Codes {
     for (int n = 0; n < 8; ++n) {
       if (!(read & (1u << n))) continue;
       const auto& d = digits[n];
-      const unsigned a = d[0] - '0', b = d[1] - '0', c = d[2] - '0';
-      const int value = a < 10 && b < 10 && c < 10 ? static_cast<int>(a * 100 + b * 10 + c)
-                                                   : ui::ToInt(std::string_view(d.data(), 3));
-      marker[n + 1] = Position{value, d, true};
+      marker[n + 1] = Position{CodeValue(std::string_view(d.data(), 3)), d, true};
     }
   }
 };
@@ -304,6 +301,14 @@ struct Run {
 };
 
 }  // namespace
+
+int CodeValue(std::string_view digits) {
+  if (digits.size() == 3) {
+    const unsigned a = digits[0] - '0', b = digits[1] - '0', c = digits[2] - '0';
+    if (a < 10 && b < 10 && c < 10) return static_cast<int>(a * 100 + b * 10 + c);
+  }
+  return ui::ToInt(digits);
+}
 
 std::vector<std::string> TakeoffBatchLines() {
   return {

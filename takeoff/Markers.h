@@ -24,6 +24,10 @@ inline std::string ReadExtractBytes(const ui::Drive& drive) {
   return ReadExtractBytes(drive, none);
 }
 
+// The value of code digits as ui::ToInt reads them; at once for three
+// plain digits, as codes mostly are.
+int CodeValue(std::string_view digits);
+
 // One marker position: the value of its three code digits and the digits as
 // read. A position no circle filled has value 0 and no digits.
 struct Position {

@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "takeoff/Bytes.h"
+#include "takeoff/Markers.h"
 #include "ui/Drive.h"
 #include "ui/Text.h"
 
@@ -119,12 +120,30 @@ std::vector<uint32_t> Ranks(const TextNumbers& texts) {
 std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::string_view),
                             Progress& progress) {
   progress.Phase(kWritingStatus, 2 * keys.size());
+  // The first two fields end at colons: a key's text up to its second colon
+  // gives them, the rest the other two. These parts come in fewer texts
+  // than the keys, so each part is numbered, and its fields when it first
+  // comes.
+  TextNumbers heads, tails;
+  std::vector<std::array<uint32_t, 2>> headFields, tailFields;
   std::array<TextNumbers, 4> fields;
   std::vector<std::array<uint32_t, 4>> ranks(keys.size());
   for (size_t k = 0; k < keys.size(); ++k) {
     if ((k & 0xfff) == 0) progress.Step(k);
-    const KeyFields f = fieldsOf(keys[k]);
-    ranks[k] = {fields[0].Add(f.classification), fields[1].Add(f.family), fields[2].Add(f.name), fields[3].Add(f.size)};
+    const std::string_view key = keys[k];
+    std::string_view tailText = key;
+    Cut(tailText, ':');
+    Cut(tailText, ':');
+    const uint32_t head = heads.Add(key.substr(0, key.size() - tailText.size())), tail = tails.Add(tailText);
+    if (head == headFields.size()) {
+      const KeyFields f = fieldsOf(key);
+      headFields.push_back({fields[0].Add(f.classification), fields[1].Add(f.family)});
+    }
+    if (tail == tailFields.size()) {
+      const KeyFields f = fieldsOf(key);
+      tailFields.push_back({fields[2].Add(f.name), fields[3].Add(f.size)});
+    }
+    ranks[k] = {headFields[head][0], headFields[head][1], tailFields[tail][0], tailFields[tail][1]};
   }
   std::vector<uint32_t> order(keys.size()), sorted(keys.size());
   std::iota(order.begin(), order.end(), 0);
@@ -152,8 +171,8 @@ double PipeMetres(std::string_view afterKey) {
   const std::string_view length = Cut(rest, ':');
   // A text without a colon is its second field too.
   const std::string_view angleText = length.size() == after.size() ? length : Cut(rest, ':');
-  double metres = ui::ToInt(length) * 0.01;
-  int angle = ui::ToInt(angleText);
+  double metres = CodeValue(length) * 0.01;
+  int angle = CodeValue(angleText);
   if (angle != 0) metres /= std::cos(angle * 3.1415926535 / 180);
   return metres;
 }
