@@ -98,6 +98,17 @@ inline const char* ReadRadius(const char* p, const char* end, std::string_view& 
   return ReadAnyRadius(p, end, radius);
 }
 
+// Whether the line goes on from p with a radius of `size` bytes (1..7),
+// then an ending of `ending` bytes, LF or CR LF, and nothing else: the
+// first byte below '!' in the next eight tells.
+bool IsRadiusLine(const char* p, size_t size, size_t ending) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  const uint64_t word = Word(p);
+  const uint64_t low = (word - kOnes * '!') & ~word & kHighs;
+  if (low == 0 || size == 0 || static_cast<size_t>(std::countr_zero(low) / 8) != size) return false;
+  return ending == 1 ? p[size] == '\n' : ending == 2 && p[size] == '\r' && p[size + 1] == '\n';
+}
+
 // Reads the circle of a line that begins with "ci": its three fields after
 // the first, separated by blanks. Returns where the next line starts.
 const char* ReadCircle(const char* line, const char* end, Circle& circle) {
@@ -133,13 +144,25 @@ class CircleReader {
       }
       sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, centreLine_, prefix_);
       if (sameCentre_) {
-        next_ = ReadRadius(SkipBlanks(line + prefix_, end_), end_, circle_.radius);
-        if (circle_.radius.empty()) continue;
+        const char* radius = line + prefix_;
+        if (end_ - radius >= 9 && IsRadiusLine(radius, radiusSize_, endingSize_)) {
+          // As long as the line before: the next line's start is known
+          // before this line's bytes are looked at.
+          circle_.radius = std::string_view(radius, radiusSize_);
+          next_ = radius + radiusSize_ + endingSize_;
+        } else {
+          next_ = ReadRadius(SkipBlanks(radius, end_), end_, circle_.radius);
+          if (circle_.radius.empty()) continue;
+          radiusSize_ = circle_.radius.size();
+          endingSize_ = next_ - circle_.radius.data() - radiusSize_;
+        }
       } else if (end_ - line >= 2 && line[0] == 'c' && line[1] == 'i') {
         next_ = ReadCircle(line, end_, circle_);
         if (circle_.x.empty() || circle_.y.empty() || circle_.radius.empty()) continue;
         centreLine_ = line;
         prefix_ = circle_.y.data() + circle_.y.size() + 1 - line;
+        radiusSize_ = circle_.radius.size();
+        endingSize_ = next_ - circle_.radius.data() - radiusSize_;
       } else {
         SkipLine(line);
         continue;
@@ -178,6 +201,8 @@ class CircleReader {
   const char* line_ = nullptr;
   const char* centreLine_ = nullptr;  // where the line of the last circle read in full starts
   size_t prefix_ = 0;                 // its line up to its radius, with one blank after its y
+  size_t radiusSize_ = 0;             // the last radius and what ended its line
+  size_t endingSize_ = 0;
 };
 
 // The code digits of positions 1..8 as the circles of a centre gave them.
