@@ -1,6 +1,7 @@
 #include "takeoff/Entries.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <iterator>
 
@@ -59,14 +60,38 @@ void AppendDerivedPipes(const std::vector<std::string>& fittings, size_t first, 
     if (auto derived = DerivedPipeEntry(fittings[i])) pipes.push_back(std::move(*derived));
 }
 
-}  // namespace
+// The breakdowns of catalogue parts by family, sheet and cell, each looked
+// up in the name lists once: a drawing's fittings come from a few parts.
+class Breakdowns {
+ public:
+  explicit Breakdowns(const NameLists& lists) : lists_(lists) {}
 
-void AppendFittingEntries(const Marker& m, const NameLists& lists, std::vector<std::string>& entries) {
+  const Breakdown& Of(int family, int sheet, int cell) {
+    const std::array<int, 3> part = {family, sheet, cell};
+    const uint32_t hash = static_cast<uint32_t>(family) * 0x9e3779b1u ^ static_cast<uint32_t>(sheet) * 0x85ebca77u ^
+                          static_cast<uint32_t>(cell) * 0xc2b2ae3du;
+    Remembered& remembered = remembered_[hash >> 20];  // one place per hash, the latest part in it
+    if (!remembered.breakdown || remembered.part != part)
+      remembered = {part, &FindBreakdown(lists_, Joined(Decimal(family), "_", Decimal(sheet), "_", Decimal(cell)))};
+    return *remembered.breakdown;
+  }
+
+ private:
+  struct Remembered {
+    std::array<int, 3> part;
+    const Breakdown* breakdown = nullptr;
+  };
+  const NameLists& lists_;
+  std::vector<Remembered> remembered_ = std::vector<Remembered>(1 << 12);
+};
+
+// The one or two entries of a fitting marker.
+void AppendFittingEntries(const Marker& m, const NameLists& lists, Breakdowns& breakdowns,
+                          std::vector<std::string>& entries) {
   const int family = m[6].value;
   const std::string_view classification = ListName(lists.fittingClasses, m[8].value);
   const std::string_view familyName = MergedFamily(ListName(lists.families, family));
-  const Breakdown& breakdown =
-      FindBreakdown(lists, Joined(Decimal(family - 1), "_", Decimal(m[3].value), "_", Decimal(m[2].value)));
+  const Breakdown& breakdown = breakdowns.Of(family - 1, m[3].value, m[2].value);
   if (breakdown.count < 1) return;
   const int main = m[5].value, branch = m[4].value;
   std::string_view pipeKind = "@";
@@ -84,11 +109,14 @@ void AppendFittingEntries(const Marker& m, const NameLists& lists, std::vector<s
   }
 }
 
+// The entry of a pipe marker.
 std::string PipeEntry(const Marker& m, const NameLists& lists) {
   const std::string_view pipeKind = m[3].value == 0 ? "@" : PipeKindName(lists, m[3].value, m[7].value);
   return Joined(ListName(lists.pipeClasses, m[8].value), ":", MergedFamily(ListName(lists.pipeNames, m[6].value)),
                 ":", pipeKind, ":", Decimal(m[5].value), "|", m[1].code(), ":", m[4].code(), ":");
 }
+
+}  // namespace
 
 std::optional<std::string> DerivedPipeEntry(std::string_view entry) {
   const size_t bar = entry.find('|');
@@ -119,12 +147,13 @@ void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally
     // The straight portions follow the pipes; each is derived from its
     // fitting entry while that is at hand.
     std::vector<std::string> derived;
+    Breakdowns breakdowns(lists);
     progress.Phase("情報分析中････。", markers.fittings.size());
     added.fittings.reserve(2 * markers.fittings.size());
     for (size_t k = 0; k < markers.fittings.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
       const size_t first = added.fittings.size();
-      AppendFittingEntries(markers.fittings[k], lists, added.fittings);
+      AppendFittingEntries(markers.fittings[k], lists, breakdowns, added.fittings);
       AppendDerivedPipes(added.fittings, first, derived);
     }
     progress.Step(markers.fittings.size());
