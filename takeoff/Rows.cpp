@@ -47,15 +47,15 @@ int CompareShiftJisNoCase(std::string_view a, std::string_view b) {
 
 // Numbers distinct texts in the order they first come, and keeps a copy of
 // each, one after the other. An open-addressing table over their hashes,
-// each slot holding the top of a hash and the number + 1 (0: empty).
+// each slot holding the low half of a hash, which also tells where the text
+// belongs, and the number + 1 (0: empty).
 class TextNumbers {
  public:
   // The number of the text; a text not given before takes the next one.
   uint32_t Add(std::string_view text) {
-    const uint64_t hash = HashText(text);
-    const uint64_t tag = hash & ~kNumber;
+    const uint64_t tag = HashText(text) << 32;
     const size_t mask = slots_.size() - 1;
-    size_t i = hash & mask;
+    size_t i = (tag >> 32) & mask;
     for (; slots_[i] != 0; i = (i + 1) & mask) {
       const uint32_t number = (slots_[i] & kNumber) - 1;
       if ((slots_[i] & ~kNumber) == tag && (*this)[number] == text) return number;
@@ -81,7 +81,7 @@ class TextNumbers {
     const size_t mask = slots.size() - 1;
     for (uint64_t slot : slots_) {
       if (slot == 0) continue;
-      size_t i = HashText((*this)[(slot & kNumber) - 1]) & mask;
+      size_t i = (slot >> 32) & mask;
       while (slots[i] != 0) i = (i + 1) & mask;
       slots[i] = slot;
     }
@@ -127,14 +127,17 @@ std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::
   TextNumbers heads, tails;
   std::vector<std::array<uint32_t, 2>> headFields, tailFields;
   std::array<TextNumbers, 4> fields;
-  std::vector<std::array<uint32_t, 4>> ranks(keys.size());
-  for (size_t k = 0; k < keys.size(); ++k) {
+  struct Place {
+    std::array<uint32_t, 4> ranks;  // the numbers of the fields, then their ranks
+    uint32_t key;
+  };
+  std::vector<Place> places(keys.size()), sorted(keys.size());
+  for (uint32_t k = 0; k < keys.size(); ++k) {
     if ((k & 0xfff) == 0) progress.Step(k);
     const std::string_view key = keys[k];
-    std::string_view tailText = key;
-    Cut(tailText, ':');
-    Cut(tailText, ':');
-    const uint32_t head = heads.Add(key.substr(0, key.size() - tailText.size())), tail = tails.Add(tailText);
+    size_t split = 0;
+    for (int colons = 0; colons < 2 && split < key.size();) colons += key[split++] == ':';
+    const uint32_t head = heads.Add(key.substr(0, split)), tail = tails.Add(key.substr(split));
     if (head == headFields.size()) {
       const KeyFields f = fieldsOf(key);
       headFields.push_back({fields[0].Add(f.classification), fields[1].Add(f.family)});
@@ -143,23 +146,23 @@ std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::
       const KeyFields f = fieldsOf(key);
       tailFields.push_back({fields[2].Add(f.name), fields[3].Add(f.size)});
     }
-    ranks[k] = {headFields[head][0], headFields[head][1], tailFields[tail][0], tailFields[tail][1]};
+    places[k] = {{headFields[head][0], headFields[head][1], tailFields[tail][0], tailFields[tail][1]}, k};
   }
-  std::vector<uint32_t> order(keys.size()), sorted(keys.size());
-  std::iota(order.begin(), order.end(), 0);
   for (size_t f = 4; f-- > 0;) {
     progress.Step(keys.size() + (3 - f) * keys.size() / 4);
     const std::vector<uint32_t> rankOf = Ranks(fields[f]);
     std::vector<uint32_t> next(rankOf.size() + 1, 0);  // where each rank's keys go
-    for (std::array<uint32_t, 4>& r : ranks) ++next[(r[f] = rankOf[r[f]]) + 1];
+    for (Place& place : places) ++next[(place.ranks[f] = rankOf[place.ranks[f]]) + 1];
     std::partial_sum(next.begin(), next.end(), next.begin());
-    for (uint32_t k : order) sorted[next[ranks[k][f]]++] = k;
-    order.swap(sorted);
+    for (const Place& place : places) sorted[next[place.ranks[f]]++] = place;
+    places.swap(sorted);
   }
-  for (auto alike = order.begin(); alike != order.end();) {
-    auto end = std::find_if(alike, order.end(), [&](uint32_t k) { return ranks[k] != ranks[*alike]; });
-    std::sort(alike, end, [&](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
-    alike = end;
+  std::vector<uint32_t> order;
+  order.reserve(keys.size());
+  for (auto alike = places.begin(); alike != places.end();) {
+    auto end = std::find_if(alike, places.end(), [&](const Place& place) { return place.ranks != alike->ranks; });
+    if (end - alike > 1) std::sort(alike, end, [&](const Place& a, const Place& b) { return keys[a.key] < keys[b.key]; });
+    for (; alike != end; ++alike) order.push_back(alike->key);
   }
   return order;
 }
