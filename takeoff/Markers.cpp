@@ -13,6 +13,7 @@
 #include "ui/Text.h"
 
 namespace takeoff {
+
 namespace {
 
 const std::string_view kFittingHead = "0.91119", kPipeHead = "0.92229";
@@ -39,7 +40,7 @@ uint64_t BytesEqual(uint64_t word, char c) {
 
 // Where the field that starts at p ends: at the first blank or line feed,
 // or at the end of the extract.
-const char* FieldEnd(const char* p, const char* end) {
+inline const char* FieldEnd(const char* p, const char* end) {
   for (; end - p >= 8; p += 8) {
     const uint64_t word = Word(p);
     if (uint64_t stops = BytesEqual(word, ' ') | BytesEqual(word, '\t') | BytesEqual(word, '\n'))
@@ -326,14 +327,6 @@ struct Run {
 };
 
 }  // namespace
-
-int CodeValue(std::string_view digits) {
-  if (digits.size() == 3) {
-    const unsigned a = digits[0] - '0', b = digits[1] - '0', c = digits[2] - '0';
-    if (a < 10 && b < 10 && c < 10) return static_cast<int>(a * 100 + b * 10 + c);
-  }
-  return ui::ToInt(digits);
-}
 
 std::vector<std::string> TakeoffBatchLines() {
   return {

@@ -10,6 +10,7 @@
 
 #include "takeoff/Progress.h"
 #include "ui/Drive.h"
+#include "ui/Text.h"
 
 namespace takeoff {
 
@@ -26,7 +27,13 @@ inline std::string ReadExtractBytes(const ui::Drive& drive) {
 
 // The value of code digits as ui::ToInt reads them; at once for three
 // plain digits, as codes mostly are.
-int CodeValue(std::string_view digits);
+inline int CodeValue(std::string_view digits) {
+  if (digits.size() == 3) {
+    const unsigned a = digits[0] - '0', b = digits[1] - '0', c = digits[2] - '0';
+    if (a < 10 && b < 10 && c < 10) return static_cast<int>(a * 100 + b * 10 + c);
+  }
+  return ui::ToInt(digits);
+}
 
 // One marker position: the value of its three code digits and the digits as
 // read. A position no circle filled has value 0 and no digits.
