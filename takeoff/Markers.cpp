@@ -22,14 +22,6 @@ enum Head : uint8_t { kNoHead = 0, kFittingMark = 1, kPipeMark = 2 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Short texts compared in line, as the centres and radii are.
-bool Same(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) return false;
-  return true;
-}
-
 // The high bit of every byte of the word that equals c; the lowest one
 // marked is always right, which is all the scans use.
 uint64_t BytesEqual(uint64_t word, char c) {
@@ -53,13 +45,6 @@ inline const char* FieldEnd(const char* p, const char* end) {
 const char* SkipBlanks(const char* p, const char* end) {
   while (p < end && IsBlank(*p)) ++p;
   return p;
-}
-
-bool SameBytes(const char* a, const char* b, size_t n) {
-  if (n < 8) return std::memcmp(a, b, n) == 0;
-  for (size_t i = 0; i + 8 < n; i += 8)
-    if (Word(a + i) != Word(b + i)) return false;
-  return Word(a + n - 8) == Word(b + n - 8);
 }
 
 struct Circle {
@@ -143,7 +128,7 @@ class CircleReader {
         SkipLine(line);
         continue;
       }
-      sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, centreLine_, prefix_);
+      sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameText({line, prefix_}, {centreLine_, prefix_});
       if (sameCentre_) {
         const char* radius = line + prefix_;
         if (end_ - radius >= 9 && IsRadiusLine(radius, radiusSize_, endingSize_)) {
@@ -249,7 +234,7 @@ struct Group {
   Codes codes;
 
   bool At(std::string_view otherX, std::string_view otherY) const {
-    return std::string_view(x, xSize) == otherX && std::string_view(y, ySize) == otherY;
+    return SameText({x, xSize}, otherX) && SameText({y, ySize}, otherY);
   }
 };
 
@@ -403,8 +388,8 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
     ++run.circles;
     // A head's position digit is 9, which no other circle of a marker has.
     const bool nine = circle.radius.size() == 7 && circle.radius[2] == '9';
-    if (nine && Same(circle.radius, kFittingHead)) run.heads |= kFittingMark;
-    else if (nine && Same(circle.radius, kPipeHead)) run.heads |= kPipeMark;
+    if (nine && SameText(circle.radius, kFittingHead)) run.heads |= kFittingMark;
+    else if (nine && SameText(circle.radius, kPipeHead)) run.heads |= kPipeMark;
     else if (run.heads == kNoHead) run.lines.push_back(reader.line());
     run.codes.Add(circle.radius);
   }

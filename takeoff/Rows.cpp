@@ -58,7 +58,7 @@ class TextNumbers {
     size_t i = (tag >> 32) & mask;
     for (; slots_[i] != 0; i = (i + 1) & mask) {
       const uint32_t number = (slots_[i] & kNumber) - 1;
-      if ((slots_[i] & ~kNumber) == tag && (*this)[number] == text) return number;
+      if ((slots_[i] & ~kNumber) == tag && SameText((*this)[number], text)) return number;
     }
     const uint32_t number = static_cast<uint32_t>(size());
     bytes_ += text;
