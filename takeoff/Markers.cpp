@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <fstream>
 #include <functional>
 
@@ -244,13 +243,16 @@ class Centres {
  public:
   // Room for the centres an extract of this size may hold, so that the
   // table seldom grows: a marker takes some 250 bytes of it.
-  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {}
+  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {
+    groups_.reserve(slots_.size() / 2);
+  }
 
   static uint64_t Hash(std::string_view x, std::string_view y) {
     return HashText(y, HashText(x));
   }
 
-  // The group of the centre, or nullptr.
+  // The group of the centre, or nullptr; a group is where it is until the
+  // next one is added.
   Group* Find(std::string_view x, std::string_view y, uint64_t hash) {
     const uint64_t tag = hash >> 32 << 32;
     for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
@@ -264,6 +266,9 @@ class Centres {
 
   // Fetches the slot where a look-up starts, so that it is at hand later.
   void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
+
+  uint32_t NumberOf(const Group& group) const { return static_cast<uint32_t>(&group - groups_.data()); }
+  const Group& operator[](uint32_t number) const { return groups_[number]; }
 
   Group& Add(std::string_view x, std::string_view y, uint64_t hash) {
     if ((groups_.size() + 1) * 2 > slots_.size()) Grow();
@@ -286,7 +291,7 @@ class Centres {
   }
 
   std::vector<uint64_t> slots_;
-  std::deque<Group> groups_;  // grows without moving what it holds
+  std::vector<Group> groups_;
 };
 
 // The circles that follow one another at one centre. They are gathered
@@ -358,7 +363,7 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   progress.Phase(kReadingStatus, extract.size());
   const char* const end = extract.data() + extract.size();
   Centres centres(extract.size());
-  std::vector<const Group*> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
+  std::vector<uint32_t> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
   std::vector<const char*> waiting;                   // circles seen before any head of their centre
 
   Run run;
@@ -370,8 +375,8 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
       return;
     }
     if (!group) group = &centres.Add(run.x, run.y, run.hash);
-    if (run.heads & ~group->heads & kFittingMark) fittingOrder.push_back(group);
-    if (run.heads & ~group->heads & kPipeMark) pipeOrder.push_back(group);
+    if (run.heads & ~group->heads & kFittingMark) fittingOrder.push_back(centres.NumberOf(*group));
+    if (run.heads & ~group->heads & kPipeMark) pipeOrder.push_back(centres.NumberOf(*group));
     group->heads |= run.heads;
     group->circles += run.circles;
     group->codes.Take(run.codes);
@@ -411,10 +416,10 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
   progress.Step(extract.size());
 
   Markers markers;
-  auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
+  auto collect = [&](const std::vector<uint32_t>& order, uint32_t circles, std::vector<Marker>& out) {
     out.reserve(order.size());
-    for (const Group* group : order)
-      if (group->circles == circles) group->codes.Decode(out.emplace_back());
+    for (uint32_t number : order)
+      if (centres[number].circles == circles) centres[number].codes.Decode(out.emplace_back());
   };
   collect(fittingOrder, 9, markers.fittings);
   collect(pipeOrder, 10, markers.pipes);
