@@ -231,7 +231,8 @@ std::vector<ResultRow> FittingRows(const std::vector<std::string>& entries, Prog
 
 std::vector<ResultRow> PipeRows(const std::vector<std::string>& entries, Progress& progress) {
   return Aggregate(
-      entries, PipeMetres, [](double metres) { return ui::FormatFixed(metres); }, PipeKeyFields, progress);
+      entries, [](std::string_view afterKey) { return PipeMetres(afterKey); },
+      [](double metres) { return ui::FormatFixed(metres); }, PipeKeyFields, progress);
 }
 
 }  // namespace takeoff
