@@ -142,7 +142,7 @@ void AddDerivedPipes(Tally& tally, size_t first) { AppendDerivedPipes(tally.fitt
 void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress) {
   Tally added;
   {
-    const Markers markers = FindMarkers(extract, progress);
+    const FoundMarkers markers = FindMarkerCodes(extract, progress);
     extract = std::string();
     // The straight portions follow the pipes; each is derived from its
     // fitting entry while that is at hand.
@@ -153,7 +153,7 @@ void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally
     for (size_t k = 0; k < markers.fittings.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
       const size_t first = added.fittings.size();
-      AppendFittingEntries(markers.fittings[k], lists, breakdowns, added.fittings);
+      AppendFittingEntries(markers.fittings[k].Decoded(), lists, breakdowns, added.fittings);
       AppendDerivedPipes(added.fittings, first, derived);
     }
     progress.Step(markers.fittings.size());
@@ -161,7 +161,7 @@ void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally
     added.pipes.reserve(markers.pipes.size() + derived.size());
     for (size_t k = 0; k < markers.pipes.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
-      added.pipes.push_back(PipeEntry(markers.pipes[k], lists));
+      added.pipes.push_back(PipeEntry(markers.pipes[k].Decoded(), lists));
     }
     progress.Step(markers.pipes.size());
     std::move(derived.begin(), derived.end(), std::back_inserter(added.pipes));

@@ -190,38 +190,6 @@ class CircleReader {
   size_t endingSize_ = 0;
 };
 
-// The code digits of positions 1..8 as the circles of a centre gave them.
-struct Codes {
-  std::array<std::array<char, 3>, 8> digits;  // of position n at n - 1
-  uint8_t read = 0;                           // bit n - 1: position n was given
-
-  // Fills the position a radius names when it reads "0.", the position
-  // digit N (1..8), three code digits and N again; a later radius of the
-  // same position replaces an earlier one.
-  void Add(std::string_view radius) {
-    if (radius.size() < 7 || radius[2] != radius[6] || radius[2] < '1' || radius[2] > '8') return;
-    const int n = radius[2] - '1';
-    digits[n] = {radius[3], radius[4], radius[5]};
-    read |= 1u << n;
-  }
-
-  // The positions that later circles gave replace these.
-  void Take(const Codes& later) {
-    for (int n = 0; n < 8; ++n)
-      if (later.read & (1u << n)) digits[n] = later.digits[n];
-    read |= later.read;
-  }
-
-  // Fills the positions given into a marker that has none.
-  void Decode(Marker& marker) const {
-    for (int n = 0; n < 8; ++n) {
-      if (!(read & (1u << n))) continue;
-      const auto& d = digits[n];
-      marker[n + 1] = Position{CodeValue(std::string_view(d.data(), 3)), d, true};
-    }
-  }
-};
-
 // The circles of one centre that holds a head circle: how many there are,
 // which heads were among them, and the positions they filled.
 struct Group {
@@ -230,7 +198,7 @@ struct Group {
   uint32_t xSize, ySize;
   uint32_t circles = 0;
   uint8_t heads = kNoHead;
-  Codes codes;
+  MarkerCodes codes;
 
   bool At(std::string_view otherX, std::string_view otherY) const {
     return SameText({x, xSize}, otherX) && SameText({y, ySize}, otherY);
@@ -302,7 +270,7 @@ struct Run {
   uint64_t hash = 0;
   uint32_t circles = 0;
   uint8_t heads = kNoHead;
-  Codes codes;
+  MarkerCodes codes;
   std::vector<const char*> lines;  // while no head has come
 
   void Start(const Circle& circle) {
@@ -311,7 +279,7 @@ struct Run {
     hash = Centres::Hash(x, y);
     circles = 0;
     heads = kNoHead;
-    codes = Codes{};
+    codes = MarkerCodes{};
     lines.clear();
   }
 };
@@ -359,7 +327,7 @@ std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
 // of circles whose centre has a group by then joins it at once; the circles
 // of the rest are remembered by their line and looked at again when every
 // head is known.
-Markers FindMarkers(std::string_view extract, Progress& progress) {
+FoundMarkers FindMarkerCodes(std::string_view extract, Progress& progress) {
   progress.Phase(kReadingStatus, extract.size());
   const char* const end = extract.data() + extract.size();
   Centres centres(extract.size());
@@ -408,21 +376,33 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
     Group* group = centres.Find(circle.x, circle.y, Centres::Hash(circle.x, circle.y));
     if (!group) continue;
     ++group->circles;
-    Codes earlier;
+    MarkerCodes earlier;
     earlier.Add(circle.radius);
     earlier.Take(group->codes);
     group->codes = earlier;
   }
   progress.Step(extract.size());
 
-  Markers markers;
-  auto collect = [&](const std::vector<uint32_t>& order, uint32_t circles, std::vector<Marker>& out) {
+  FoundMarkers found;
+  auto collect = [&](const std::vector<uint32_t>& order, uint32_t circles, std::vector<MarkerCodes>& out) {
     out.reserve(order.size());
     for (uint32_t number : order)
-      if (centres[number].circles == circles) centres[number].codes.Decode(out.emplace_back());
+      if (centres[number].circles == circles) out.push_back(centres[number].codes);
   };
-  collect(fittingOrder, 9, markers.fittings);
-  collect(pipeOrder, 10, markers.pipes);
+  collect(fittingOrder, 9, found.fittings);
+  collect(pipeOrder, 10, found.pipes);
+  return found;
+}
+
+Markers FindMarkers(std::string_view extract, Progress& progress) {
+  const FoundMarkers found = FindMarkerCodes(extract, progress);
+  Markers markers;
+  auto decode = [](const std::vector<MarkerCodes>& codes, std::vector<Marker>& out) {
+    out.reserve(codes.size());
+    for (const MarkerCodes& marker : codes) out.push_back(marker.Decoded());
+  };
+  decode(found.fittings, markers.fittings);
+  decode(found.pipes, markers.pipes);
   return markers;
 }
 
