@@ -21,7 +21,8 @@ std::string_view KeyOf(std::string_view entry) { return entry.substr(0, entry.fi
 // The text up to the first separator, taken from the front of the text
 // with the separator; the whole text when it holds none.
 std::string_view Cut(std::string_view& text, char separator) {
-  const size_t at = std::min(text.find(separator), text.size());
+  size_t at = 0;
+  while (at < text.size() && text[at] != separator) ++at;
   const std::string_view part = text.substr(0, at);
   text.remove_prefix(std::min(at + 1, text.size()));
   return part;
@@ -51,9 +52,11 @@ int CompareShiftJisNoCase(std::string_view a, std::string_view b) {
 // belongs, and the number + 1 (0: empty).
 class TextNumbers {
  public:
-  // The number of the text; a text not given before takes the next one.
-  uint32_t Add(std::string_view text) {
-    const uint64_t tag = HashText(text) << 32;
+  // The number of the text, whose hash is given or worked out; a text not
+  // given before takes the next one.
+  uint32_t Add(std::string_view text) { return Add(text, HashText(text)); }
+  uint32_t Add(std::string_view text, uint64_t hash) {
+    const uint64_t tag = hash << 32;
     const size_t mask = slots_.size() - 1;
     size_t i = (tag >> 32) & mask;
     for (; slots_[i] != 0; i = (i + 1) & mask) {
@@ -67,6 +70,10 @@ class TextNumbers {
     if (size() * 2 > slots_.size()) Grow();
     return number;
   }
+
+  // Fetches the slot where the look-up of a text of this hash starts, so
+  // that it is at hand when the text comes.
+  void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
 
   size_t size() const { return starts_.size() - 1; }
   std::string_view operator[](uint32_t number) const {
@@ -187,10 +194,22 @@ std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount
   progress.Phase(kWritingStatus, entries.size());
   TextNumbers rowOf;
   std::vector<decltype(amountOf(std::string_view()))> totals;
+  // Each key is hashed some entries ahead, and the slot where its look-up
+  // starts fetched, so that the slot is at hand when the key's turn comes.
+  constexpr size_t kAhead = 8;
+  std::array<std::pair<std::string_view, uint64_t>, kAhead> ahead;  // of entry k at k % kAhead
+  auto lookAhead = [&](size_t k) {
+    if (k >= entries.size()) return;
+    const std::string_view key = KeyOf(entries[k]);
+    ahead[k % kAhead] = {key, HashText(key)};
+    rowOf.Prefetch(ahead[k % kAhead].second);
+  };
+  for (size_t k = 0; k < kAhead; ++k) lookAhead(k);
   for (size_t k = 0; k < entries.size(); ++k) {
     if ((k & 0xfff) == 0) progress.Step(k);
-    const std::string_view key = KeyOf(entries[k]);
-    const uint32_t row = rowOf.Add(key);
+    const auto [key, hash] = ahead[k % kAhead];
+    lookAhead(k + kAhead);
+    const uint32_t row = rowOf.Add(key, hash);
     if (row == totals.size()) totals.emplace_back();
     totals[row] += amountOf(std::string_view(entries[k]).substr(key.size()));
   }
