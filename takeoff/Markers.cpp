@@ -158,6 +158,22 @@ class CircleReader {
     return false;
   }
 
+  // Reads on to the next circle when its line begins as the last one's and
+  // is as long; false, and nothing read, otherwise.
+  bool NextAlike() {
+    const char* line = next_;
+    const char* radius = line + prefix_;
+    if (!lineType9_ || prefix_ == 0 || end_ - radius < 9 || !SameText({line, prefix_}, {centreLine_, prefix_}) ||
+        !IsRadiusLine(radius, radiusSize_, endingSize_))
+      return false;
+    if ((++lines_ & 0xfff) == 0) progress_.Step(next_ - begin_);
+    circle_.radius = std::string_view(radius, radiusSize_);
+    next_ = radius + radiusSize_ + endingSize_;
+    sameCentre_ = true;
+    line_ = line;
+    return true;
+  }
+
   // The circle read, whether the circle before had its centre, and where
   // its line starts.
   const Circle& circle() const { return circle_; }
@@ -351,6 +367,15 @@ FoundMarkers FindMarkerCodes(std::string_view extract, Progress& progress) {
   };
 
   CircleReader reader(extract, progress);
+  auto add = [&](std::string_view radius, const char* line) {
+    ++run.circles;
+    // A head's position digit is 9, which no other circle of a marker has.
+    const bool nine = radius.size() == 7 && radius[2] == '9';
+    if (nine && SameText(radius, kFittingHead)) run.heads |= kFittingMark;
+    else if (nine && SameText(radius, kPipeHead)) run.heads |= kPipeMark;
+    else if (run.heads == kNoHead) run.lines.push_back(line);
+    run.codes.Add(radius);
+  };
   while (reader.Next()) {
     const Circle& circle = reader.circle();
     if (!reader.sameCentre()) {
@@ -358,13 +383,8 @@ FoundMarkers FindMarkerCodes(std::string_view extract, Progress& progress) {
       run.Start(circle);
       centres.Prefetch(run.hash);
     }
-    ++run.circles;
-    // A head's position digit is 9, which no other circle of a marker has.
-    const bool nine = circle.radius.size() == 7 && circle.radius[2] == '9';
-    if (nine && SameText(circle.radius, kFittingHead)) run.heads |= kFittingMark;
-    else if (nine && SameText(circle.radius, kPipeHead)) run.heads |= kPipeMark;
-    else if (run.heads == kNoHead) run.lines.push_back(reader.line());
-    run.codes.Add(circle.radius);
+    add(circle.radius, reader.line());
+    while (reader.NextAlike()) add(reader.circle().radius, reader.line());
   }
   endRun();
 
