@@ -86,7 +86,7 @@ inline const char* ReadRadius(const char* p, const char* end, std::string_view& 
 // Whether the line goes on from p with a radius of `size` bytes (1..7),
 // then an ending of `ending` bytes, LF or CR LF, and nothing else: the
 // first byte below '!' in the next eight tells.
-bool IsRadiusLine(const char* p, size_t size, size_t ending) {
+inline bool IsRadiusLine(const char* p, size_t size, size_t ending) {
   constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
   const uint64_t word = Word(p);
   const uint64_t low = (word - kOnes * '!') & ~word & kHighs;
