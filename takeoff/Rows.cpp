@@ -77,7 +77,7 @@ class TextNumbers {
 
   size_t size() const { return starts_.size() - 1; }
   std::string_view operator[](uint32_t number) const {
-    return std::string_view(bytes_).substr(starts_[number], starts_[number + 1] - starts_[number]);
+    return std::string_view(bytes_.data() + starts_[number], starts_[number + 1] - starts_[number]);
   }
 
  private:
