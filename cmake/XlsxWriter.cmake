@@ -14,6 +14,8 @@ if(NOT WIN32)
   return()
 endif()
 
+# Static, as everything in Tavrin.exe: no zlib1.dll beside it.
+set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 include(ExternalProject)
 set(xlsxwriter_prefix ${CMAKE_BINARY_DIR}/xlsxwriter)

@@ -1,6 +1,7 @@
 #include "figure/RotationButtons.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace figure {
 
@@ -9,7 +10,7 @@ void AddRotationButtons(ui::Layout& layout, const std::array<int, 8>& ids, ui::P
   constexpr double radius = 16;
   constexpr int size = 10;
   for (int i = 0; i < 8; ++i) {
-    double a = (90 + 45 * i) * M_PI / 180;
+    double a = (90 + 45 * i) * std::numbers::pi / 180;
     int x = centre.x + static_cast<int>(std::lround(radius * std::cos(a))) - size / 2 + 2;
     int y = centre.y - static_cast<int>(std::lround(radius * std::sin(a))) - size / 2;
     layout.Radio(ids[i], "", {x, y, size, size}, group);

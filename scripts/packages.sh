@@ -4,6 +4,7 @@ PACKAGES="cmake ninja-build g++ pkg-config ccache qt6-base-dev libgtest-dev
   fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils g++-mingw-w64-x86-64
   python3 libxlsxwriter-dev python3-openpyxl dpkg-dev desktop-file-utils libz-mingw-w64-dev"
 
+# Extra packages may be named; APT_OPTIONS goes to apt-get install.
 install_packages() {
   missing=""
   for p in $PACKAGES "$@"; do
@@ -14,7 +15,7 @@ install_packages() {
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q $missing
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q ${APT_OPTIONS:-} $missing
 }
 
 build() {

@@ -6,4 +6,5 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 install_packages
 build
 cd "$ROOT/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 -LE wine
+"$ROOT/scripts/windows.sh"

@@ -330,7 +330,7 @@ std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
   std::vector<char> part(64 << 10);
   while (bytes.size() < size) {
     const size_t n = std::min(part.size(), size - bytes.size());
-    if (!in.read(part.data(), static_cast<std::streamsize>(n))) throw ui::FileError(file, false);
+    if (!in.read(part.data(), static_cast<std::streamsize>(n))) throw ui::FileError(file, ui::FileError::kUnreadable);
     bytes.append(part.data(), n);
     progress.Step(bytes.size());
   }

@@ -86,6 +86,12 @@ ResultsDialog::ResultsDialog(ui::Env env) : DialogHandler(env, ResultsLayout()) 
 void ResultsDialog::OnInit() {
   ShowTables(std::make_shared<ResultTable>(Table::Fittings), std::make_shared<ResultTable>(Table::Pipes));
   form().SetChecked(kShowFittings, true);
+  // Without a way to write PDF files the button is off, and the status line
+  // says why until the first tally.
+  if (auto reason = services().PdfUnavailable()) {
+    form().SetEnabled(kPdf, false);
+    form().SetText(kStatus, *reason);
+  }
   lists_ = ReadNameLists(drive());
 }
 
@@ -157,7 +163,7 @@ void ResultsDialog::Load() {
   // Read before anything is replaced: a file that cannot be read leaves the
   // results held as they were.
   std::vector<std::string> lines = ui::ReadTextFile(*file);
-  form().SetText(kTitle, TitleOf(file->filename().string()));
+  form().SetText(kTitle, TitleOf(ui::Utf8Of(file->filename())));
   tally_ = LoadedTally(lines);
   ShowResults("データ読込み完了。");
 }

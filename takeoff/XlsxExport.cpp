@@ -85,7 +85,8 @@ std::string XlsxBytes(const ui::TableModel& fittings, const ui::TableModel& pipe
                       const std::filesystem::path& workFolder) {
   std::random_device random;
   std::filesystem::path work = workFolder / ("~excel" + std::to_string(random() % 1000000) + ".tmp");
-  lxw_workbook* book = workbook_new(work.string().c_str());
+  // UTF-8, as the library opens it on Windows too.
+  lxw_workbook* book = workbook_new(ui::Utf8Of(work).c_str());
   if (!book) throw ui::FileError(work, true);
   Formats formats = MakeFormats(book);
   AddSheet(book, formats, "継手", "【継手集計表】", fittings, title);

@@ -42,4 +42,12 @@ inline std::vector<std::string> Extract(const std::vector<bench::FittingMarker>&
   return lines;
 }
 
+// The drive tests/play/takeoff_tally.play tallies: the name lists and an
+// extract of three fittings and a pipe.
+inline void PrepareTallyScript(const TestDrive& t) {
+  WriteNameLists(t);
+  WriteExtract(t, Extract({{.mainSize = 80}, {.mainSize = 50, .branchSize = 80}, {.classification = 2}},
+                          {{.angle = 60, .length = 250}}));
+}
+
 }  // namespace test

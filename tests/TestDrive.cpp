@@ -116,9 +116,10 @@ std::vector<std::string> TestDrive::MessageTexts() const {
 
 PlayResult Play(const TestDrive& t, const std::vector<std::string>& script) {
   std::ostringstream out;
-  ui::PlayServices services(ui::ParseScript(script), out);
+  ui::Player player(ui::ParseScript(script), t.drive(), out);
+  ui::PlayServices services(player);
   app::CommandPanel panel({t.drive(), services});
-  bool ok = services.Play(panel);
+  bool ok = player.Play([&] { panel.RunModal(); });
   return {ok, out.str()};
 }
 

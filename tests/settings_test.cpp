@@ -139,3 +139,11 @@ TEST_F(AttributeDialogTest, AFailedOpeningClosesWithoutSaving) {
   if (!dialog->form().ended()) user->Close();
   EXPECT_EQ(t.Lines(kSubSet), presets);
 }
+
+TEST(AttributePlay, TheHatchingWidthMessageFromThePanel) {
+  test::TestDrive t;
+  test::PlayResult run = test::Play(t, test::ScriptFile("attribute_hatching.play"));
+  EXPECT_TRUE(run.ok) << run.output;
+  EXPECT_NE(run.output.find("[入力確認] ハッチング幅は30以上にしてください。"), std::string::npos);
+  EXPECT_EQ(t.Lines(kKyotu)[3], "30");
+}

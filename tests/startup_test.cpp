@@ -66,9 +66,52 @@ TEST(Installation, LeavesAnExistingTavrinFolderAlone) {
   fs::create_directories(root / "TAVRIN" / "set");
   std::ofstream(root / "TAVRIN" / "set" / "Memo.ini") << "mine\r\n";
   ui::Drive drive(root);
-  EXPECT_FALSE(app::InstallIfNeeded(drive, TAVRIN_SOURCE_DATA));
+  EXPECT_FALSE(app::InstallIfNeeded(drive, fs::path(TAVRIN_SOURCE_DATA)));
   EXPECT_EQ(drive.ReadLines(R"(\Tavrin\set\Memo.ini)"), std::vector<std::string>{"mine"});
   EXPECT_FALSE(fs::exists(root / "jww"));
+  fs::remove_all(root);
+}
+
+// The Windows zip holds the data as it lies on a drive: it is copied byte for
+// byte, not converted again.
+TEST(Installation, CopiesDataThatIsAlreadyAsOnADrive) {
+  test::TestDrive shipped;
+  fs::path root = fs::temp_directory_path() / "tavrin-install-copy-test";
+  fs::remove_all(root);
+  ui::Drive drive(root);
+  EXPECT_TRUE(app::InstallIfNeeded(drive, app::ShippedData(shipped.root(), true)));
+  for (const char* file : {R"(\Tavrin\set\Memo.ini)", R"(\Tavrin\HaikanSet\TugiteName.ini)"}) {
+    std::ifstream in(drive.Locate(file), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, shipped.Bytes(file)) << file;
+  }
+  fs::remove_all(root);
+}
+
+// Without shipped data nothing is installed and the error names the folder
+// that is missing; an installation that failed leaves no \Tavrin\ behind, so
+// that the next start tries again.
+TEST(Installation, MissingDataNamesTheFolderAndLeavesNoHalfInstallation) {
+  fs::path root = fs::temp_directory_path() / "tavrin-install-missing-test";
+  fs::remove_all(root);
+  ui::Drive drive(root);
+  try {
+    app::InstallIfNeeded(drive, root / "nothing");
+    FAIL() << "installed from nothing";
+  } catch (const ui::FileError& error) {
+    EXPECT_EQ(error.file(), root / "nothing" / "Tavrin" / "set");
+  }
+  EXPECT_FALSE(fs::exists(root / "Tavrin"));
+  test::TestDrive shipped;
+  fs::create_directories(root / "Tavrin.installing" / "set");  // left by a failed start
+  fs::remove_all(shipped.root() / "Tavrin" / "exe");
+  std::ofstream(shipped.root() / "Tavrin" / "exe") << "a file where the folder should go";
+  EXPECT_THROW(app::InstallIfNeeded(drive, app::ShippedData(shipped.root(), true)), ui::FileError);
+  EXPECT_FALSE(fs::exists(root / "Tavrin"));
+  EXPECT_FALSE(fs::exists(root / "Tavrin.installing"));
+  fs::remove(shipped.root() / "Tavrin" / "exe");
+  EXPECT_TRUE(app::InstallIfNeeded(drive, app::ShippedData(shipped.root(), true)));
+  EXPECT_TRUE(fs::is_regular_file(root / "Tavrin" / "set" / "Memo.ini"));
   fs::remove_all(root);
 }
 
@@ -106,7 +149,9 @@ TEST(Options, DriveAndPlayAndUnknownOnes) {
   app::Options o = app::ParseOptions({"--drive", "/d", "--play", "s.play"});
   EXPECT_EQ(o.drive, fs::path("/d"));
   EXPECT_EQ(o.play, fs::path("s.play"));
+  EXPECT_FALSE(o.gui);
   EXPECT_TRUE(o.error.empty());
+  EXPECT_TRUE(app::ParseOptions({"--gui", "--play", "s.play"}).gui);
   EXPECT_FALSE(app::ParseOptions({"--bogus"}).error.empty());
   EXPECT_TRUE(app::ParseOptions({"-platform", "offscreen"}).error.empty());
 }

@@ -198,6 +198,19 @@ TEST_F(ResultsTest, PrintingAsksForATitleAndPrintsBothTables) {
   EXPECT_EQ(t.services().previewed.size(), 1u);
 }
 
+// Where the system has no way to write PDF files (Windows without its PDF
+// printer) the button is off and the status line says why, until a tally.
+TEST_F(ResultsTest, WithoutPdfPrinterTheButtonIsOffAndTheStatusSaysWhy) {
+  t.services().pdfUnavailable = "PDF に保存できません。";
+  Results r(t);
+  EXPECT_FALSE(r.dialog.form().Enabled(kPdf));
+  EXPECT_EQ(r.user.Text(std::to_string(kStatus)), "PDF に保存できません。");
+  EXPECT_THROW(r.user.Click("PDF に保存"), ui::DriverError);
+  r.user.Click("集計開始");
+  EXPECT_EQ(r.user.Text(std::to_string(kStatus)), "");
+  EXPECT_FALSE(r.dialog.form().Enabled(kPdf));
+}
+
 TEST_F(ResultsTest, CsvExportAndOutputsWithNothingToShow) {
   Results r(t);
   r.user.Click("CSV 出力");

@@ -4,14 +4,14 @@
 
 TEST(TakeoffPlay, TalliesAnExtractFromThePanel) {
   test::TestDrive t;
-  test::WriteNameLists(t);
-  test::WriteExtract(t, test::Extract({{.mainSize = 80}, {.mainSize = 50, .branchSize = 80}, {.classification = 2}},
-                                      {{.angle = 60, .length = 250}}));
+  test::PrepareTallyScript(t);
   test::PlayResult run = test::Play(t, test::ScriptFile("takeoff_tally.play"));
   EXPECT_TRUE(run.ok) << run.output;
   EXPECT_NE(run.output.find("dialog 「積算結果表」"), std::string::npos);
   EXPECT_EQ(t.Lines(R"(\jww\積算.bat)").size(), 10u);
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Command.ini)"), std::vector<std::string>{"26"});
+  EXPECT_EQ(t.Lines(R"(\Tavrin\SekisanData\本館３階.sdt)").size(), 4u);
+  EXPECT_TRUE(t.Exists(R"(\Tavrin\SekisanData\本館３階.csv)"));
 }
 
 TEST(TakeoffPlay, ExpectCellFailsOnAnotherTextOrAControlThatIsNoTable) {

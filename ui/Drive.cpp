@@ -1,53 +1,10 @@
 #include "ui/Drive.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <fstream>
 #include <sstream>
 
 namespace ui {
 namespace fs = std::filesystem;
-
-namespace {
-
-// Converts between encodings; a character the target cannot hold becomes "?"
-// (as Windows substitutes its default character) instead of failing.
-std::string Convert(std::string_view input, const char* from, const char* to) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error(std::string("iconv: ") + from + " -> " + to);
-  std::string output;
-  output.reserve(input.size() * 3 / 2 + 8);
-  char* in = const_cast<char*>(input.data());
-  size_t inLeft = input.size();
-  char buffer[4096];
-  while (inLeft > 0) {
-    char* out = buffer;
-    size_t outLeft = sizeof buffer;
-    size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
-    output.append(buffer, out);
-    if (rc == static_cast<size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      // Invalid or unconvertible input: skip one character of it.
-      output.push_back('?');
-      size_t skip = 1;
-      if (std::string_view(from) == "UTF-8") {
-        unsigned char lead = static_cast<unsigned char>(*in);
-        skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      }
-      skip = std::min(skip, inLeft);
-      in += skip;
-      inLeft -= skip;
-    }
-  }
-  iconv_close(cd);
-  return output;
-}
-
-}  // namespace
-
-std::string Utf8ToCp932(std::string_view utf8) { return Convert(utf8, "UTF-8", "CP932"); }
-std::string Cp932ToUtf8(std::string_view cp932) { return Convert(cp932, "CP932", "UTF-8"); }
 
 std::vector<std::string> ReadTextFile(const fs::path& file) {
   std::string text = Cp932ToUtf8(ReadFileBytes(file));
@@ -71,6 +28,17 @@ void WriteTextFile(const fs::path& file, const std::vector<std::string>& lines) 
     text += "\r\n";
   }
   WriteFileAtomically(file, Utf8ToCp932(text));
+}
+
+std::vector<std::string> ReadUtf8File(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw FileError(file, false);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 Drive::Drive(fs::path root) : root_(std::move(root)) {}

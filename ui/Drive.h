@@ -13,15 +13,16 @@
 #include <vector>
 
 #include "ui/HostFiles.h"
+#include "ui/System.h"
 
 namespace ui {
-
-std::string Utf8ToCp932(std::string_view utf8);
-std::string Cp932ToUtf8(std::string_view cp932);
 
 // Text files by host path: CP932 with CR LF on disk, UTF-8 lines in memory.
 std::vector<std::string> ReadTextFile(const std::filesystem::path& file);
 void WriteTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
+// The lines of a UTF-8 text file of the program's own (a script, a note),
+// LF or CR LF; a FileError when it cannot be read.
+std::vector<std::string> ReadUtf8File(const std::filesystem::path& file);
 
 class Drive {
  public:

@@ -10,8 +10,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Describe(const fs::path& file, bool writing) {
-  return writing ? "ファイル " + file.string() + " に書き込めません。"
-                 : "ファイル " + file.string() + " が見つかりません。";
+  return writing ? "ファイル " + Utf8Of(file) + " に書き込めません。"
+                 : "ファイル " + Utf8Of(file) + " が見つかりません。";
 }
 
 std::string AsciiLower(std::string text) {
@@ -22,7 +22,17 @@ std::string AsciiLower(std::string text) {
 
 }  // namespace
 
+fs::path PathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Of(const fs::path& path) {
+  std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 FileError::FileError(const fs::path& file, bool writing) : std::runtime_error(Describe(file, writing)), file_(file) {}
+
+FileError::FileError(const fs::path& file, Unreadable)
+    : std::runtime_error("ファイル " + Utf8Of(file) + " を読み込めません。"), file_(file) {}
 
 void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
   static std::mt19937 random{std::random_device{}()};
@@ -48,8 +58,9 @@ std::string ReadFileBytes(const fs::path& file) {
   std::error_code ec;
   if (!fs::is_regular_file(file, ec)) throw FileError(file, false);
   std::ifstream in(file, std::ios::binary);
+  if (!in) throw FileError(file, FileError::kUnreadable);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in && !in.eof()) throw FileError(file, false);
+  if (!in && !in.eof()) throw FileError(file, FileError::kUnreadable);
   return bytes;
 }
 
@@ -70,11 +81,11 @@ fs::path LocateUnder(const fs::path& root, std::string_view windowsPath) {
       continue;
     }
     std::error_code ec;
-    if (searching && !fs::exists(current / name, ec)) {
+    if (searching && !fs::exists(current / PathFromUtf8(name), ec)) {
       std::string wanted = AsciiLower(name);
       bool found = false;
       for (const auto& entry : fs::directory_iterator(current, ec)) {
-        std::string candidate = entry.path().filename().string();
+        std::string candidate = Utf8Of(entry.path().filename());
         if (AsciiLower(candidate) == wanted) {
           name = candidate;
           found = true;
@@ -83,7 +94,7 @@ fs::path LocateUnder(const fs::path& root, std::string_view windowsPath) {
       }
       searching = found;
     }
-    current /= name;
+    current /= PathFromUtf8(name);
   }
   return current;
 }

@@ -15,12 +15,23 @@ namespace ui {
 // the dialog framework shows it and stops the current action.
 class FileError : public std::runtime_error {
  public:
+  // A file that is missing (not writing) or cannot be written.
   FileError(const std::filesystem::path& file, bool writing);
+  // A file that is there but cannot be read, for example one that another
+  // program keeps locked.
+  enum Unreadable { kUnreadable };
+  FileError(const std::filesystem::path& file, Unreadable);
   const std::filesystem::path& file() const { return file_; }
 
  private:
   std::filesystem::path file_;
 };
+
+// Paths and UTF-8 text: the program's strings are UTF-8 on every platform,
+// while a Windows path is made of UTF-16 names, so every conversion between
+// the two goes through these.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8Of(const std::filesystem::path& path);
 
 // Host path of a Windows path ("\Tavrin\set\Memo.ini", "C:/..." too) under
 // the root: existing components are matched case-insensitively, missing ones

@@ -2,6 +2,13 @@
 
 namespace ui {
 
+std::string StandInFont(const std::string& face) {
+  if (face == "ＭＳ 明朝" || face == "MS Mincho") return "IPAMincho";
+  if (face == "ＭＳ Ｐ明朝" || face == "MS PMincho") return "IPAPMincho";
+  if (face == "ＭＳ ゴシック" || face == "MS Gothic") return "IPAGothic";
+  return "IPAPGothic";
+}
+
 Layout& Layout::Add(Kind kind, int id, std::string caption, Rect rect, unsigned flags, int group) {
   controls.push_back(Control{kind, id, std::move(caption), rect, flags, group});
   return *this;

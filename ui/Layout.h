@@ -70,6 +70,10 @@ struct Control {
   int group = 0;       // radio buttons of one group share a number
 };
 
+// The IPA font (Debian's fonts-ipafont) that stands in for a Windows font
+// where that is not installed.
+std::string StandInFont(const std::string& windowsFace);
+
 struct Layout {
   std::string caption;
   int width = 0, height = 0;  // dialog units

@@ -64,6 +64,8 @@ class Services {
   virtual void PreviewPrint(const PrintDocument& document) = 0;
   // Writes the pages to a PDF file, A4 as printed; a file error when it cannot.
   virtual void SavePdf(const PrintDocument& document, const std::filesystem::path& file) = 0;
+  // Why no PDF file can be written on this system, or nothing when it can.
+  virtual std::optional<std::string> PdfUnavailable() = 0;
   virtual void ShellOpen(const std::filesystem::path& document) = 0;
   virtual void SetWaitCursor(bool on) = 0;
   // Runs the dialog until it ends; returns its result.

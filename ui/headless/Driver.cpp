@@ -14,6 +14,12 @@ bool IsNumber(const std::string& text) {
 
 }  // namespace
 
+std::optional<std::string> FormInput::Cell(int id, int row, int col) const {
+  const TableModel& table = dialog_.form().Table(id);
+  if (row < 0 || col < 0 || row >= table.RowCount() || col >= table.ColumnCount()) return std::nullopt;
+  return table.Cell(row, col);
+}
+
 int Driver::Find(const ControlName& control) const {
   const Form& form = dialog_.form();
   if (IsNumber(control.text)) {
@@ -47,8 +53,8 @@ void Driver::Type(const ControlName& control, const std::string& text) {
   Kind kind = form().control(id).kind;
   if (kind != Kind::Edit && kind != Kind::Combo) throw DriverError("「" + control.text + "」には入力できません");
   if (form().control(id).flags & kReadOnly) throw DriverError("「" + control.text + "」は読み取り専用です");
-  dialog_.UserFocus(id);
-  dialog_.UserEdit(id, text);
+  input().Focus(id);
+  input().Type(id, text);
 }
 
 void Driver::Click(const ControlName& control) {
@@ -56,47 +62,47 @@ void Driver::Click(const ControlName& control) {
   Kind kind = form().control(id).kind;
   if (kind != Kind::Button && kind != Kind::Check && kind != Kind::Radio)
     throw DriverError("「" + control.text + "」はボタンではありません");
-  dialog_.UserClick(id);
+  input().Click(id);
 }
 
 void Driver::Select(const ControlName& control, const std::string& item) {
   int id = Usable(control);
   int index = form().FindItem(id, item);
   if (index < 0) throw DriverError("「" + control.text + "」に項目「" + item + "」はありません");
-  dialog_.UserFocus(id);
-  dialog_.UserSelect(id, index);
+  input().Focus(id);
+  input().Select(id, index);
 }
 
 void Driver::SelectIndex(const ControlName& control, int index) {
   int id = Usable(control);
   if (index < 0 || index >= static_cast<int>(form().Items(id).size()))
     throw DriverError("「" + control.text + "」に " + std::to_string(index) + " 番目の項目はありません");
-  dialog_.UserFocus(id);
-  dialog_.UserSelect(id, index);
+  input().Focus(id);
+  input().Select(id, index);
 }
 
-void Driver::Focus(const ControlName& control) { dialog_.UserFocus(Usable(control)); }
+void Driver::Focus(const ControlName& control) { input().Focus(Usable(control)); }
 
 void Driver::DoubleClick(const ControlName& control) {
   int id = Usable(control);
-  dialog_.UserFocus(id);
-  dialog_.UserDoubleClick(id);
+  input().Focus(id);
+  input().DoubleClick(id);
 }
 
-void Driver::Mouse(int x, int y) { dialog_.UserMouseClick(x, y); }
-void Driver::Enter() { dialog_.UserEnter(); }
-void Driver::Close() { dialog_.UserClose(); }
+void Driver::Mouse(int x, int y) { input().Mouse(x, y); }
+void Driver::Enter() { input().Enter(); }
+void Driver::Close() { input().Close(); }
 
-std::string Driver::Text(const ControlName& control) const { return dialog_.form().Text(Find(control)); }
+std::string Driver::Text(const ControlName& control) const { return input().Text(Find(control)); }
 std::string Driver::Cell(const ControlName& control, int row, int col) const {
   int id = Find(control);
   if (dialog_.form().control(id).kind != Kind::Grid) throw DriverError("「" + control.text + "」は表ではありません");
-  const TableModel& table = dialog_.form().Table(id);
-  if (row < 0 || col < 0 || row >= table.RowCount() || col >= table.ColumnCount())
+  std::optional<std::string> cell = input().Cell(id, row, col);
+  if (!cell)
     throw DriverError("「" + control.text + "」にセル " + std::to_string(row) + "," + std::to_string(col) + " はありません");
-  return table.Cell(row, col);
+  return *cell;
 }
 
-bool Driver::Checked(const ControlName& control) const { return dialog_.form().Checked(Find(control)); }
+bool Driver::Checked(const ControlName& control) const { return input().Checked(Find(control)); }
 
 }  // namespace ui

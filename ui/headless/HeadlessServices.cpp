@@ -1,7 +1,5 @@
 #include "ui/headless/HeadlessServices.h"
 
-#include <ostream>
-
 namespace ui {
 
 Answer HeadlessServices::Message(const std::string& text, const std::string& title, Buttons buttons) {
@@ -11,7 +9,6 @@ Answer HeadlessServices::Message(const std::string& text, const std::string& tit
     answers.pop_front();
   }
   messages.push_back(Shown{text, title, buttons, answer});
-  if (echo) *echo << "[" << title << "] " << text << (answer == Answer::Cancel ? " -> キャンセル" : "") << "\n";
   return answer;
 }
 

@@ -5,7 +5,6 @@
 
 #include <deque>
 #include <functional>
-#include <iosfwd>
 
 #include "ui/Dialog.h"
 
@@ -26,6 +25,7 @@ class HeadlessServices : public Services {
   bool Print(const PrintDocument& document) override;
   void PreviewPrint(const PrintDocument& document) override { previewed.push_back(document); }
   void SavePdf(const PrintDocument& document, const std::filesystem::path& file) override;
+  std::optional<std::string> PdfUnavailable() override { return pdfUnavailable; }
   void ShellOpen(const std::filesystem::path& document) override { opened.push_back(document); }
   void SetWaitCursor(bool on) override { waitCursor = on; }
   // Initialises the dialog, then runs the next queued driver on it. A dialog
@@ -44,12 +44,12 @@ class HeadlessServices : public Services {
     PrintDocument document;
   };
   std::vector<Pdf> pdfs;  // kept, not written
+  std::optional<std::string> pdfUnavailable;
   std::vector<std::filesystem::path> opened;
   bool waitCursor = false;
   std::deque<ModalDriver> drivers;
   ModalDriver fallbackDriver;  // used when no driver is queued
   std::vector<std::string> unexpectedDialogs;
-  std::ostream* echo = nullptr;  // prints every message box, for scripts
 };
 
 }  // namespace ui

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
+#include "ui/Drive.h"
 #include "ui/Text.h"
-#include "ui/headless/Driver.h"
 
 namespace ui {
 namespace {
@@ -37,7 +37,7 @@ std::string NextWord(std::string_view& rest) {
 
 bool TakesControl(const std::string& verb) {
   return verb != "mouse" && verb != "enter" && verb != "close" && verb != "answer" && verb != "file" &&
-         verb != "expect-message";
+         verb != "expect-message" && verb != "snapshot";
 }
 
 }  // namespace
@@ -56,33 +56,26 @@ std::vector<ScriptLine> ParseScript(const std::vector<std::string>& lines) {
   return script;
 }
 
-PlayServices::PlayServices(std::vector<ScriptLine> script, std::ostream& out)
-    : script_(std::move(script)), out_(out) {
-  echo = &out;
-  fallbackDriver = [this](DialogHandler& dialog) { Drive(dialog); };
-}
+Player::Player(std::vector<ScriptLine> script, const ui::Drive& drive, std::ostream& out)
+    : script_(std::move(script)), drive_(drive), out_(out) {}
 
-bool PlayServices::Play(DialogHandler& mainDialog) {
+bool Player::Play(const std::function<void()>& run) {
   try {
-    RunModal(mainDialog);
+    run();
     CheckMessages();
+    return true;
   } catch (const PlayAbort& abort) {
     out_ << "play: " << abort.message << "\n";
-    failed_ = true;
+    return false;
   }
-  if (!failed_) {
-    for (const std::string& caption : unexpectedDialogs) out_ << "play: 予期しないダイアログ「" << caption << "」\n";
-    failed_ = !unexpectedDialogs.empty();
-  }
-  return !failed_;
 }
 
-void PlayServices::Drive(DialogHandler& dialog) {
+void Player::Drive(DialogHandler& dialog, UserInput& input) {
   out_ << "dialog 「" << dialog.form().layout().caption << "」\n";
   while (!dialog.form().ended() && next_ < script_.size()) {
     const ScriptLine& line = script_[next_++];
     try {
-      Perform(dialog, line);
+      Perform(dialog, input, line);
     } catch (const DriverError& error) {
       throw PlayAbort{"line " + std::to_string(line.number) + ": " + error.what()};
     }
@@ -90,17 +83,36 @@ void PlayServices::Drive(DialogHandler& dialog) {
   }
 }
 
-// Error messages (file errors and other failures) make the script fail
-// unless an expect-message line follows to take them.
-void PlayServices::CheckMessages() {
-  if (next_ < script_.size() && script_[next_].verb == "expect-message") return;
-  for (; checkedMessages_ < messages.size(); ++checkedMessages_)
-    if (messages[checkedMessages_].title == "Tavrin")
-      throw PlayAbort{"エラーが表示されました: " + messages[checkedMessages_].text};
+Answer Player::NextAnswer(Buttons buttons) {
+  if (buttons != Buttons::OkCancel || answers_.empty()) return Answer::Ok;
+  Answer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
 }
 
-void PlayServices::Perform(DialogHandler& dialog, const ScriptLine& line) {
-  Driver driver(dialog);
+void Player::Shown(const std::string& text, const std::string& title, Answer answer) {
+  messages_.push_back({text, title});
+  out_ << "[" << title << "] " << text << (answer == Answer::Cancel ? " -> キャンセル" : "") << "\n";
+}
+
+std::optional<std::filesystem::path> Player::NextFile() {
+  if (files_.empty()) return std::nullopt;
+  std::filesystem::path file = files_.front();
+  files_.pop_front();
+  return file;
+}
+
+// Error messages (file errors and other failures) make the script fail
+// unless an expect-message line follows to take them.
+void Player::CheckMessages() {
+  if (next_ < script_.size() && script_[next_].verb == "expect-message") return;
+  for (; checkedMessages_ < messages_.size(); ++checkedMessages_)
+    if (messages_[checkedMessages_].title == "Tavrin")
+      throw PlayAbort{"エラーが表示されました: " + messages_[checkedMessages_].text};
+}
+
+void Player::Perform(DialogHandler& dialog, UserInput& input, const ScriptLine& line) {
+  Driver driver(dialog, input);
   const std::string& verb = line.verb;
   auto fail = [&](const std::string& why) { throw PlayAbort{"line " + std::to_string(line.number) + ": " + why}; };
   if (verb == "click" || verb == "press") {
@@ -123,9 +135,9 @@ void PlayServices::Perform(DialogHandler& dialog, const ScriptLine& line) {
     driver.Close();
   } else if (verb == "answer") {
     if (line.rest != "ok" && line.rest != "cancel") fail("answer は ok か cancel です");
-    answers.push_back(line.rest == "ok" ? Answer::Ok : Answer::Cancel);
+    answers_.push_back(line.rest == "ok" ? Answer::Ok : Answer::Cancel);
   } else if (verb == "file") {
-    files.push_back(std::filesystem::path(line.rest));
+    files_.push_back(StartsWith(line.rest, "\\") ? drive_.Locate(line.rest) : PathFromUtf8(line.rest));
   } else if (verb == "expect") {
     std::string shown = driver.Text(line.control);
     if (shown != line.rest) fail("「" + line.control + "」は「" + shown + "」で、「" + line.rest + "」ではありません");
@@ -140,14 +152,35 @@ void PlayServices::Perform(DialogHandler& dialog, const ScriptLine& line) {
     bool shown = driver.Checked(line.control);
     if (shown != (line.rest == "1")) fail("「" + line.control + "」のチェックが " + (shown ? "1" : "0") + " です");
   } else if (verb == "expect-message") {
-    if (checkedMessages_ >= messages.size()) fail("メッセージ「" + line.rest + "」は表示されていません");
-    const std::string& shown = messages[checkedMessages_++].text;
+    if (checkedMessages_ >= messages_.size()) fail("メッセージ「" + line.rest + "」は表示されていません");
+    const std::string& shown = messages_[checkedMessages_++].text;
     std::string wanted = line.rest;
     for (size_t at; (at = wanted.find("\\n")) != std::string::npos;) wanted.replace(at, 2, "\n");
     if (shown != wanted) fail("メッセージは「" + shown + "」で、「" + line.rest + "」ではありません");
+  } else if (verb == "snapshot") {
+    input.Snapshot(PathFromUtf8(line.rest));
   } else {
     fail("不明な操作「" + verb + "」");
   }
+}
+
+Answer PlayServices::Message(const std::string& text, const std::string& title, Buttons buttons) {
+  Answer answer = player_.NextAnswer(buttons);
+  player_.Shown(text, title, answer);
+  return answer;
+}
+
+std::optional<std::filesystem::path> PlayServices::ChooseFile(const FileRequest& request) {
+  return player_.NextFile();
+}
+
+int PlayServices::RunModal(DialogHandler& dialog) {
+  dialog.UserInit();
+  FormInput input(dialog);
+  if (!dialog.form().ended()) player_.Drive(dialog, input);
+  if (!dialog.form().ended()) dialog.UserClose();
+  if (!dialog.form().ended()) dialog.form().End(kIdCancel);
+  return dialog.form().result();
 }
 
 }  // namespace ui

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include "ui/FrontEnd.h"
 #include "ui/qt/QtCanvas.h"
 #include "ui/qt/QtTable.h"
 
@@ -61,12 +62,15 @@ QStyle* ComboStyle() {
 
 }  // namespace
 
-QString FontFamily(const std::string& face) {
-  if (face == "ＭＳ 明朝" || face == "MS Mincho") return "IPAMincho";
-  if (face == "ＭＳ Ｐ明朝" || face == "MS PMincho") return "IPAPMincho";
-  if (face == "ＭＳ ゴシック" || face == "MS Gothic") return "IPAGothic";
-  return "IPAPGothic";
+void QtDialog::Call(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (...) {
+    HoldException();
+  }
 }
+
+QString FontFamily(const std::string& face) { return Q(StandInFont(face)); }
 
 QFont DialogFont(const Layout& layout) {
   QFont font(FontFamily(layout.font));
@@ -118,7 +122,7 @@ QWidget* QtDialog::Create(const Control& c) {
     case Kind::Button: {
       auto* button = new QPushButton(Q(c.caption), this);
       button->setAutoDefault(false);
-      connect(button, &QPushButton::clicked, this, [this, id] { handler_.UserClick(id); });
+      connect(button, &QPushButton::clicked, this, [this, id] { Call([&] { handler_.UserClick(id); }); });
       return button;
     }
     case Kind::Check:
@@ -136,7 +140,7 @@ QWidget* QtDialog::Create(const Control& c) {
       }
       button->setAutoExclusive(false);
       connect(button, &QAbstractButton::clicked, this, [this, id] {
-        if (id != kNoId) handler_.UserClick(id);
+        if (id != kNoId) Call([&] { handler_.UserClick(id); });
       });
       return button;
     }
@@ -167,7 +171,8 @@ QWidget* QtDialog::Create(const Control& c) {
       if (c.flags & kCentred) edit->setAlignment(Qt::AlignCenter);
       if (c.flags & kRight) edit->setAlignment(Qt::AlignRight);
       edit->installEventFilter(this);
-      connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) { handler_.UserEdit(id, S(text)); });
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, id](const QString& text) { Call([&] { handler_.UserEdit(id, S(text)); }); });
       return edit;
     }
     case Kind::Combo:
@@ -177,12 +182,13 @@ QWidget* QtDialog::Create(const Control& c) {
       combo->setEditable(c.kind == Kind::Combo);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->installEventFilter(this);
-      connect(combo, &QComboBox::activated, this, [this, id](int index) { handler_.UserSelect(id, index); });
+      connect(combo, &QComboBox::activated, this,
+              [this, id](int index) { Call([&] { handler_.UserSelect(id, index); }); });
       if (combo->lineEdit()) {
         combo->lineEdit()->installEventFilter(this);
         ids_[combo->lineEdit()] = id;
         connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                [this, id](const QString& text) { handler_.UserEdit(id, S(text)); });
+                [this, id](const QString& text) { Call([&] { handler_.UserEdit(id, S(text)); }); });
       }
       return combo;
     }
@@ -190,9 +196,9 @@ QWidget* QtDialog::Create(const Control& c) {
       auto* list = new QListWidget(this);
       list->installEventFilter(this);
       connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
-        if (!syncing_ && row >= 0) handler_.UserSelect(id, row);
+        if (!syncing_ && row >= 0) Call([&] { handler_.UserSelect(id, row); });
       });
-      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { handler_.UserDoubleClick(id); });
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { Call([&] { handler_.UserDoubleClick(id); }); });
       return list;
     }
     case Kind::Progress: {
@@ -246,6 +252,7 @@ void QtDialog::Sync(int id, Aspect aspect) {
         }
       } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(s.icon ? QString() : Q(s.text));
+        button->setAccessibleName(Q(s.text));
       } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(Q(s.text));
       } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
@@ -333,15 +340,15 @@ void QtDialog::paintEvent(QPaintEvent*) {
 void QtDialog::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     QPoint at = event->position().toPoint();
-    handler_.UserMouseClick(at.x(), at.y());
+    Call([&] { handler_.UserMouseClick(at.x(), at.y()); });
   }
 }
 
 void QtDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    handler_.UserEnter();
+    Call([&] { handler_.UserEnter(); });
   } else if (event->key() == Qt::Key_Escape) {
-    handler_.UserClose();
+    Call([&] { handler_.UserClose(); });
   } else {
     QDialog::keyPressEvent(event);
   }
@@ -350,24 +357,24 @@ void QtDialog::keyPressEvent(QKeyEvent* event) {
 void QtDialog::closeEvent(QCloseEvent* event) {
   if (!form_.ended()) {
     event->ignore();
-    handler_.UserClose();
+    Call([&] { handler_.UserClose(); });
   }
 }
 
 void QtDialog::reject() {
-  if (!form_.ended()) handler_.UserClose();
+  if (!form_.ended()) Call([&] { handler_.UserClose(); });
   else QDialog::reject();
 }
 
 void QtDialog::accept() {
-  if (!form_.ended()) handler_.UserEnter();
+  if (!form_.ended()) Call([&] { handler_.UserEnter(); });
   else QDialog::accept();
 }
 
 bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     auto it = ids_.find(watched);
-    if (it != ids_.end()) handler_.UserFocus(it->second);
+    if (it != ids_.end()) Call([&] { handler_.UserFocus(it->second); });
   }
   return QDialog::eventFilter(watched, event);
 }

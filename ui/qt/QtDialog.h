@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <map>
 
 #include "ui/Dialog.h"
@@ -36,6 +37,8 @@ class QtDialog : public QDialog, public FormView {
   void accept() override;
 
  private:
+  // Calls the handler, keeping what it throws.
+  void Call(const std::function<void()>& action);
   QWidget* Create(const Control& control);
   void Sync(int id, Aspect aspect);
   void SyncAll(int id);

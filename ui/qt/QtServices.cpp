@@ -52,9 +52,11 @@ Answer QtServices::Message(const std::string& text, const std::string& title, Bu
   if (buttons == Buttons::OkCancel) cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
-  box.exec();
+  Exec(box, buttons);
   return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
 }
+
+void QtServices::Exec(QMessageBox& box, Buttons) { box.exec(); }
 
 std::optional<std::filesystem::path> QtServices::ChooseFile(const FileRequest& request) {
   QFileDialog dialog(Front());
@@ -63,13 +65,15 @@ std::optional<std::filesystem::path> QtServices::ChooseFile(const FileRequest& r
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly, false);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-  dialog.setDirectory(Q(request.folder.string()));
+  dialog.setDirectory(Q(Utf8Of(request.folder)));
   if (!request.filter.empty()) dialog.setNameFilter(Q(request.filter));
   if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(Q(request.defaultExtension));
   if (!request.fileName.empty() && request.fileName.find('*') == std::string::npos) dialog.selectFile(Q(request.fileName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+  if (!Exec(dialog) || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return PathFromUtf8(dialog.selectedFiles().front().toStdString());
 }
+
+bool QtServices::Exec(QFileDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 int QtServices::PrintLineHeight(const std::string& face, int height) {
   QFont font(FontFamily(face));
@@ -116,7 +120,7 @@ bool QtServices::Print(const PrintDocument& document) {
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (Exec(dialog) != QDialog::Accepted) return false;
   RenderDocument(document, printer);
   return true;
 }
@@ -129,19 +133,19 @@ void QtServices::PreviewPrint(const PrintDocument& document) {
   preview.resize(820, 960);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&document](QPrinter* target) { RenderDocument(document, *target); });
-  preview.exec();
+  Exec(preview);
 }
 
 void QtServices::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
   QPrinter printer(QPrinter::HighResolution);
   SetUpA4(printer, document);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(Q(file.string()));
+  printer.setOutputFileName(Q(Utf8Of(file)));
   if (!RenderDocument(document, printer)) throw FileError(file, true);
 }
 
 void QtServices::ShellOpen(const std::filesystem::path& document) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(document.string())));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(Utf8Of(document))));
 }
 
 void QtServices::SetWaitCursor(bool on) {
@@ -150,12 +154,18 @@ void QtServices::SetWaitCursor(bool on) {
 }
 
 int QtServices::RunModal(DialogHandler& handler) {
-  QtDialog dialog(handler, Front());
-  openDialogs.push_back(&dialog);
+  QtDialog window(handler, Front());
+  openDialogs.push_back(&window);
+  struct Closed {
+    ~Closed() { openDialogs.pop_back(); }
+  } closed;
   handler.UserInit();
-  int result = handler.form().ended() ? handler.form().result() : dialog.exec();
-  openDialogs.pop_back();
+  int result = handler.form().ended() ? handler.form().result() : Exec(window, handler);
   return handler.form().ended() ? handler.form().result() : result;
 }
+
+int QtServices::Exec(QtDialog& window, DialogHandler&) { return window.exec(); }
+
+int QtServices::Exec(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace ui::qt

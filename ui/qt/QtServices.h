@@ -4,10 +4,16 @@
 
 #include "ui/Services.h"
 
+class QAbstractButton;
+class QDialog;
+class QFileDialog;
+class QMessageBox;
 class QPainter;
 class QPrinter;
 
 namespace ui::qt {
+
+class QtDialog;
 
 class QtServices : public Services {
  public:
@@ -20,6 +26,16 @@ class QtServices : public Services {
   void ShellOpen(const std::filesystem::path& document) override;
   void SetWaitCursor(bool on) override;
   int RunModal(DialogHandler& dialog) override;
+  std::optional<std::string> PdfUnavailable() override { return std::nullopt; }
+
+ protected:
+  // Run the shown windows until the user ends them; the play services answer
+  // them from the script instead.
+  virtual int Exec(QtDialog& window, DialogHandler& dialog);
+  virtual void Exec(QMessageBox& box, Buttons buttons);
+  virtual bool Exec(QFileDialog& dialog);
+  // The print dialog and the print preview.
+  virtual int Exec(QDialog& dialog);
 };
 
 // Draws the pages of a document on a printer (or a PDF writer behind one);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/jw/JwTestDrive.h"
+#include "tests/windows/Wine.h"
 
 namespace fs = std::filesystem;
 
@@ -40,20 +41,15 @@ void PlaceEverything(test::JwTestDrive& t, const jw::ProgramStarter& start) {
 
 }  // namespace
 
-// Runs only where Wine and the cross-compiled programs are installed.
-TEST(Wine, TheWindowsProgramsGiveWhatTheNativeOnesGive) {
-  std::optional<fs::path> wine = jw::FindWine();
-  const fs::path windowsPrograms = TAVRIN_JW_WINDOWS_PROGRAMS;
-  std::error_code ec;
-  if (!wine || windowsPrograms.empty() || !fs::exists(windowsPrograms / "FigPlace.exe", ec))
-    GTEST_SKIP() << "Wine or the Windows programs (x86_64-w64-mingw32-g++) are not installed";
-
+TEST(PlacingPrograms, TheWindowsProgramsGiveWhatTheNativeOnesGive) {
+  REQUIRE_WINE(false);
+  const fs::path windowsPrograms = TAVRIN_WINDOWS_PROGRAMS;
   test::JwTestDrive native, windows;
   for (const char* program : {"FigPlace.exe", "DuctRun.exe", "PipeRun.exe", "TakeoffRead.exe"})
     fs::copy_file(windowsPrograms / program, windows.root() / "Tavrin" / "exe" / program,
                   fs::copy_options::overwrite_existing);
   PlaceEverything(native, jw::NativePrograms(TAVRIN_JW_PROGRAMS));
-  PlaceEverything(windows, jw::WinePrograms(*wine, TAVRIN_JW_WINE_PREFIX));
+  PlaceEverything(windows, jw::WinePrograms(*jw::FindWine(), test::WinePrefix()));
 
   EXPECT_EQ(windows.DrawingLines(), native.DrawingLines());
   EXPECT_GT(native.DrawingLines().size(), 40u);
