@@ -127,7 +127,8 @@ class CircleReader {
         SkipLine(line);
         continue;
       }
-      sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameText({line, prefix_}, {centreLine_, prefix_});
+      sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ &&
+                    SameText({line, prefix_}, {centreLine_, prefix_});
       if (sameCentre_) {
         const char* radius = line + prefix_;
         if (end_ - radius >= 9 && IsRadiusLine(radius, radiusSize_, endingSize_)) {
@@ -231,9 +232,7 @@ class Centres {
     groups_.reserve(slots_.size() / 2);
   }
 
-  static uint64_t Hash(std::string_view x, std::string_view y) {
-    return HashText(y, HashText(x));
-  }
+  static uint64_t Hash(std::string_view x, std::string_view y) { return HashText(y, HashText(x)); }
 
   // The group of the centre, or nullptr; a group is where it is until the
   // next one is added.

@@ -96,7 +96,7 @@ class TextNumbers {
   }
 
   std::vector<uint64_t> slots_ = std::vector<uint64_t>(64, 0);
-  std::string bytes_;               // the texts one after the other
+  std::string bytes_;              // the texts one after the other
   std::vector<size_t> starts_{0};  // where each begins, and where the last ends
 };
 
@@ -124,8 +124,7 @@ std::vector<uint32_t> Ranks(const TextNumbers& texts) {
 // size comes before the longer sizes it begins ("10" before "100"). Four
 // stable passes, one per field from the last; keys alike in all four fields
 // differ beyond them (odd keys of edited files) and go by their bytes.
-std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::string_view),
-                            Progress& progress) {
+std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::string_view), Progress& progress) {
   progress.Phase(kWritingStatus, 2 * keys.size());
   // The first two fields end at colons: a key's text up to its second colon
   // gives them, the rest the other two. These parts come in fewer texts
@@ -168,7 +167,8 @@ std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::
   order.reserve(keys.size());
   for (auto alike = places.begin(); alike != places.end();) {
     auto end = std::find_if(alike, places.end(), [&](const Place& place) { return place.ranks != alike->ranks; });
-    if (end - alike > 1) std::sort(alike, end, [&](const Place& a, const Place& b) { return keys[a.key] < keys[b.key]; });
+    if (end - alike > 1)
+      std::sort(alike, end, [&](const Place& a, const Place& b) { return keys[a.key] < keys[b.key]; });
     for (; alike != end; ++alike) order.push_back(alike->key);
   }
   return order;
