@@ -54,12 +54,6 @@ std::pair<std::string_view, std::string_view> FirstFields(std::string_view text)
   return {text.substr(0, colon), rest.substr(0, rest.find(':'))};
 }
 
-// The straight portions of the fitting entries from `first` on.
-void AppendDerivedPipes(const std::vector<std::string>& fittings, size_t first, std::vector<std::string>& pipes) {
-  for (size_t i = first; i < fittings.size(); ++i)
-    if (auto derived = DerivedPipeEntry(fittings[i])) pipes.push_back(std::move(*derived));
-}
-
 // The breakdowns of catalogue parts by family, sheet and cell, each looked
 // up in the name lists once: a drawing's fittings come from a few parts.
 class Breakdowns {
@@ -137,35 +131,33 @@ std::optional<std::string> DerivedPipeEntry(std::string_view entry) {
 
 bool IsDerived(std::string_view entry) { return entry.ends_with('*'); }
 
-void AddDerivedPipes(Tally& tally, size_t first) { AppendDerivedPipes(tally.fittings, first, tally.pipes); }
+void AddDerivedPipes(Tally& tally, size_t first) {
+  for (size_t i = first; i < tally.fittings.size(); ++i)
+    if (auto derived = DerivedPipeEntry(tally.fittings[i])) tally.pipes.push_back(std::move(*derived));
+}
 
 void TallyExtract(std::string extract, const NameLists& lists, bool merge, Tally& tally, Progress& progress) {
   Tally added;
   {
     const FoundMarkers markers = FindMarkerCodes(extract, progress);
     extract = std::string();
-    // The straight portions follow the pipes; each is derived from its
-    // fitting entry while that is at hand.
-    std::vector<std::string> derived;
     Breakdowns breakdowns(lists);
     progress.Phase("情報分析中････。", markers.fittings.size());
     added.fittings.reserve(2 * markers.fittings.size());
     for (size_t k = 0; k < markers.fittings.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
-      const size_t first = added.fittings.size();
       AppendFittingEntries(markers.fittings[k].Decoded(), lists, breakdowns, added.fittings);
-      AppendDerivedPipes(added.fittings, first, derived);
     }
     progress.Step(markers.fittings.size());
     progress.Phase("情報分析中････。", markers.pipes.size());
-    added.pipes.reserve(markers.pipes.size() + derived.size());
+    added.pipes.reserve(markers.pipes.size() + added.fittings.size());
     for (size_t k = 0; k < markers.pipes.size(); ++k) {
       if ((k & 0xfff) == 0) progress.Step(k);
       added.pipes.push_back(PipeEntry(markers.pipes[k].Decoded(), lists));
     }
     progress.Step(markers.pipes.size());
-    std::move(derived.begin(), derived.end(), std::back_inserter(added.pipes));
   }
+  AddDerivedPipes(added, 0);
   if (!merge) {
     tally = std::move(added);
     return;

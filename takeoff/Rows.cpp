@@ -192,7 +192,7 @@ template <class Amount, class Format>
 std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount amountOf, Format format,
                                  KeyFields (*fieldsOf)(std::string_view), Progress& progress) {
   progress.Phase(kWritingStatus, entries.size());
-  TextNumbers rowOf;
+  TextNumbers keys;  // numbered as their rows
   std::vector<decltype(amountOf(std::string_view()))> totals;
   // Each key is hashed some entries ahead, and the slot where its look-up
   // starts fetched, so that the slot is at hand when the key's turn comes.
@@ -202,19 +202,18 @@ std::vector<ResultRow> Aggregate(const std::vector<std::string>& entries, Amount
     if (k >= entries.size()) return;
     const std::string_view key = KeyOf(entries[k]);
     ahead[k % kAhead] = {key, HashText(key)};
-    rowOf.Prefetch(ahead[k % kAhead].second);
+    keys.Prefetch(ahead[k % kAhead].second);
   };
   for (size_t k = 0; k < kAhead; ++k) lookAhead(k);
   for (size_t k = 0; k < entries.size(); ++k) {
     if ((k & 0xfff) == 0) progress.Step(k);
     const auto [key, hash] = ahead[k % kAhead];
     lookAhead(k + kAhead);
-    const uint32_t row = rowOf.Add(key, hash);
+    const uint32_t row = keys.Add(key, hash);
     if (row == totals.size()) totals.emplace_back();
     totals[row] += amountOf(std::string_view(entries[k]).substr(key.size()));
   }
   progress.Step(entries.size());
-  const TextNumbers& keys = rowOf;
   std::vector<ResultRow> rows;
   rows.reserve(keys.size());
   for (uint32_t row : Order(keys, fieldsOf, progress)) rows.push_back({std::string(keys[row]), format(totals[row])});
