@@ -5,14 +5,12 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <functional>
 
 #include "settings/Paths.h"
 #include "takeoff/Bytes.h"
 #include "ui/Text.h"
 
 namespace takeoff {
-
 namespace {
 
 const std::string_view kFittingHead = "0.91119", kPipeHead = "0.92229";
@@ -27,6 +25,13 @@ uint64_t BytesEqual(uint64_t word, char c) {
   constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
   const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
   return (x - kOnes) & ~x & kHighs;
+}
+
+// The high bit of every byte of the word below c (at most 0x80); the lowest
+// one marked is always right.
+uint64_t BytesBelow(uint64_t word, char c) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  return (word - kOnes * static_cast<unsigned char>(c)) & ~word & kHighs;
 }
 
 // Where the field that starts at p ends: at the first blank or line feed,
@@ -69,10 +74,8 @@ const char* ReadAnyRadius(const char* p, const char* end, std::string_view& radi
 // ReadAnyRadius, at once for most radii: a few bytes ended by LF or CR LF,
 // which the first byte below '!' in the next eight tells.
 inline const char* ReadRadius(const char* p, const char* end, std::string_view& radius) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
   if (end - p >= 9) {
-    const uint64_t word = Word(p);
-    if (const uint64_t low = (word - kOnes * '!') & ~word & kHighs) {
+    if (const uint64_t low = BytesBelow(Word(p), '!')) {
       const int n = std::countr_zero(low) / 8;
       if (p[n] == '\n' || (p[n] == '\r' && p[n + 1] == '\n')) {
         radius = std::string_view(p, n);
@@ -87,9 +90,7 @@ inline const char* ReadRadius(const char* p, const char* end, std::string_view& 
 // then an ending of `ending` bytes, LF or CR LF, and nothing else: the
 // first byte below '!' in the next eight tells.
 inline bool IsRadiusLine(const char* p, size_t size, size_t ending) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
-  const uint64_t word = Word(p);
-  const uint64_t low = (word - kOnes * '!') & ~word & kHighs;
+  const uint64_t low = BytesBelow(Word(p), '!');
   if (low == 0 || size == 0 || static_cast<size_t>(std::countr_zero(low) / 8) != size) return false;
   return ending == 1 ? p[size] == '\n' : ending == 2 && p[size] == '\r' && p[size + 1] == '\n';
 }
@@ -130,37 +131,29 @@ class CircleReader {
       sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ &&
                     SameText({line, prefix_}, {centreLine_, prefix_});
       if (sameCentre_) {
-        const char* radius = line + prefix_;
-        if (end_ - radius >= 9 && IsRadiusLine(radius, radiusSize_, endingSize_)) {
-          // As long as the line before: the next line's start is known
-          // before this line's bytes are looked at.
-          circle_.radius = std::string_view(radius, radiusSize_);
-          next_ = radius + radiusSize_ + endingSize_;
-        } else {
-          next_ = ReadRadius(SkipBlanks(radius, end_), end_, circle_.radius);
-          if (circle_.radius.empty()) continue;
-          radiusSize_ = circle_.radius.size();
-          endingSize_ = next_ - circle_.radius.data() - radiusSize_;
-        }
+        next_ = ReadRadius(SkipBlanks(line + prefix_, end_), end_, circle_.radius);
+        if (circle_.radius.empty()) continue;
       } else if (end_ - line >= 2 && line[0] == 'c' && line[1] == 'i') {
         next_ = ReadCircle(line, end_, circle_);
         if (circle_.x.empty() || circle_.y.empty() || circle_.radius.empty()) continue;
         centreLine_ = line;
         prefix_ = circle_.y.data() + circle_.y.size() + 1 - line;
-        radiusSize_ = circle_.radius.size();
-        endingSize_ = next_ - circle_.radius.data() - radiusSize_;
       } else {
         SkipLine(line);
         continue;
       }
+      radiusSize_ = circle_.radius.size();
+      endingSize_ = next_ - circle_.radius.data() - radiusSize_;
       line_ = line;
       return true;
     }
     return false;
   }
 
-  // Reads on to the next circle when its line begins as the last one's and
-  // is as long; false, and nothing read, otherwise.
+  // Reads on to the next circle when its line begins as the last circle's
+  // did and is as long, as most lines of a marker are: where the line after
+  // it starts is known before its bytes are looked at. False, and nothing
+  // read, otherwise.
   bool NextAlike() {
     const char* line = next_;
     const char* radius = line + prefix_;
