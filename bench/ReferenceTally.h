@@ -1,21 +1,27 @@
 // The tally as it was before the extract was decoded in a single pass: every
 // circle of an lt9 stretch kept in a list, the centres of the head circles
 // grouped in a hash table, then each marker decoded from its group and its
-// entries formed as texts. Kept to check the tally against: the benchmark
-// compares the saved results of both on large extracts, the fuzz test on
-// mutated ones.
+// entries formed as texts; and the rows as they are defined. Kept to check
+// the tally against: the benchmark compares the saved results and the rows
+// of both on large extracts, the fuzz test the saved results of mutated
+// ones, the rows' test the rows of many keys.
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
 #include "takeoff/Entries.h"
+#include "takeoff/Rows.h"
+#include "ui/Drive.h"
 #include "ui/Text.h"
 
 namespace reference {
@@ -217,6 +223,54 @@ inline takeoff::Tally Tally(std::string_view extract, const takeoff::NameLists& 
   for (const std::string& entry : tally.fittings)
     if (auto derived = reference::DerivedPipeEntry(entry)) tally.pipes.push_back(std::move(*derived));
   return tally;
+}
+
+// Metres of a pipe entry: length code × 0.01, over the cosine of the slope.
+inline double PipeMetres(std::string_view entry) {
+  size_t bar = entry.find('|');
+  std::string_view after = bar == std::string_view::npos ? std::string_view() : entry.substr(bar + 1);
+  double metres = ui::ToInt(ui::ListField(after, 1, ':')) * 0.01;
+  int angle = ui::ToInt(ui::ListField(after, 2, ':'));
+  if (angle != 0) metres /= std::cos(angle * 3.1415926535 / 180);
+  return metres;
+}
+
+// The rows of entries as they are defined: fittings counted and pipe metres
+// summed by key, then ordered field by field, each field by its Shift-JIS
+// bytes with ASCII letters folded (but never the second byte of a
+// double-byte character) and then by its own bytes; keys alike in all four
+// fields by their bytes.
+inline std::vector<takeoff::ResultRow> Rows(const std::vector<std::string>& entries, bool pipes) {
+  std::map<std::string, double> totals;  // in key order, added in entry order
+  for (const std::string& entry : entries) totals[entry.substr(0, entry.find('|'))] += pipes ? PipeMetres(entry) : 1;
+  std::map<std::string, std::string, std::less<>> sortKeys;
+  auto sortKey = [&](std::string_view field) {
+    auto [it, added] = sortKeys.try_emplace(std::string(field));
+    if (!added) return std::make_pair(std::string_view(it->second), field);
+    std::string bytes = ui::Utf8ToCp932(field);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      const auto c = static_cast<unsigned char>(bytes[i]);
+      if ((c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc)) ++i;  // the second byte stays
+      else if (c >= 'A' && c <= 'Z') bytes[i] = static_cast<char>(c + ('a' - 'A'));
+    }
+    it->second = std::move(bytes);
+    return std::make_pair(std::string_view(it->second), field);
+  };
+  auto fieldsOf = pipes ? takeoff::PipeKeyFields : takeoff::FittingKeyFields;
+  auto order = [&](std::string_view key) {
+    const takeoff::KeyFields f = fieldsOf(key);
+    return std::make_tuple(sortKey(f.classification), sortKey(f.family), sortKey(f.name), sortKey(f.size), key);
+  };
+  std::vector<decltype(order(""))> keys;
+  for (const auto& [key, total] : totals) keys.push_back(order(key));
+  std::sort(keys.begin(), keys.end());
+  std::vector<takeoff::ResultRow> rows;
+  for (const auto& sorted : keys) {
+    const std::string key(std::get<4>(sorted));
+    const double total = totals.find(key)->second;
+    rows.push_back({key, pipes ? ui::FormatFixed(total) : std::to_string(static_cast<long long>(total))});
+  }
+  return rows;
 }
 
 }  // namespace reference

@@ -26,10 +26,6 @@ struct Tally {
   bool empty() const { return fittings.empty() && pipes.empty(); }
 };
 
-// The one or two entries of a fitting marker.
-void AppendFittingEntries(const Marker& marker, const NameLists& lists, std::vector<std::string>& entries);
-std::string PipeEntry(const Marker& marker, const NameLists& lists);
-
 // The straight portion of a fitting entry that carries a pipe kind.
 std::optional<std::string> DerivedPipeEntry(std::string_view fittingEntry);
 bool IsDerived(std::string_view pipeEntry);

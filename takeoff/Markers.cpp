@@ -4,11 +4,10 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <fstream>
-#include <functional>
 
 #include "settings/Paths.h"
+#include "takeoff/Bytes.h"
 #include "ui/Text.h"
 
 namespace takeoff {
@@ -19,23 +18,6 @@ const char* const kReadingStatus = "情報取り込み中･････。";
 enum Head : uint8_t { kNoHead = 0, kFittingMark = 1, kPipeMark = 2 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Short texts compared in line, as the centres and radii are.
-bool Same(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) return false;
-  return true;
-}
-
-// Eight bytes at once, for the scans below; the first byte is the lowest.
-uint64_t Word(const char* p) {
-  uint64_t word;
-  std::memcpy(&word, p, 8);
-  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-  return word;
-}
 
 // The high bit of every byte of the word that equals c; the lowest one
 // marked is always right, which is all the scans use.
@@ -45,9 +27,16 @@ uint64_t BytesEqual(uint64_t word, char c) {
   return (x - kOnes) & ~x & kHighs;
 }
 
+// The high bit of every byte of the word below c (at most 0x80); the lowest
+// one marked is always right.
+uint64_t BytesBelow(uint64_t word, char c) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  return (word - kOnes * static_cast<unsigned char>(c)) & ~word & kHighs;
+}
+
 // Where the field that starts at p ends: at the first blank or line feed,
 // or at the end of the extract.
-const char* FieldEnd(const char* p, const char* end) {
+inline const char* FieldEnd(const char* p, const char* end) {
   for (; end - p >= 8; p += 8) {
     const uint64_t word = Word(p);
     if (uint64_t stops = BytesEqual(word, ' ') | BytesEqual(word, '\t') | BytesEqual(word, '\n'))
@@ -62,16 +51,61 @@ const char* SkipBlanks(const char* p, const char* end) {
   return p;
 }
 
-bool SameBytes(const char* a, const char* b, size_t n) {
-  if (n < 8) return std::memcmp(a, b, n) == 0;
-  for (size_t i = 0; i + 8 < n; i += 8)
-    if (Word(a + i) != Word(b + i)) return false;
-  return Word(a + n - 8) == Word(b + n - 8);
-}
-
 struct Circle {
   std::string_view x, y, radius;
 };
+
+// Reads the radius that starts at p: up to a blank or the line's end, one
+// CR before the line feed no part of it. Returns where the next line starts.
+const char* ReadAnyRadius(const char* p, const char* end, std::string_view& radius) {
+  const char* radiusEnd = FieldEnd(p, end);
+  const char* next;
+  if (radiusEnd == end || *radiusEnd == '\n') {
+    next = radiusEnd == end ? end : radiusEnd + 1;
+    if (radiusEnd > p && radiusEnd[-1] == '\r') --radiusEnd;
+  } else {
+    const void* lf = std::memchr(radiusEnd, '\n', end - radiusEnd);
+    next = lf ? static_cast<const char*>(lf) + 1 : end;
+  }
+  radius = std::string_view(p, radiusEnd - p);
+  return next;
+}
+
+// ReadAnyRadius, at once for most radii: a few bytes ended by LF or CR LF,
+// which the first byte below '!' in the next eight tells.
+inline const char* ReadRadius(const char* p, const char* end, std::string_view& radius) {
+  if (end - p >= 9) {
+    if (const uint64_t low = BytesBelow(Word(p), '!')) {
+      const int n = std::countr_zero(low) / 8;
+      if (p[n] == '\n' || (p[n] == '\r' && p[n + 1] == '\n')) {
+        radius = std::string_view(p, n);
+        return p + n + (p[n] == '\n' ? 1 : 2);
+      }
+    }
+  }
+  return ReadAnyRadius(p, end, radius);
+}
+
+// Whether the line goes on from p with a radius of `size` bytes (1..7),
+// then an ending of `ending` bytes, LF or CR LF, and nothing else: the
+// first byte below '!' in the next eight tells.
+inline bool IsRadiusLine(const char* p, size_t size, size_t ending) {
+  const uint64_t low = BytesBelow(Word(p), '!');
+  if (low == 0 || size == 0 || static_cast<size_t>(std::countr_zero(low) / 8) != size) return false;
+  return ending == 1 ? p[size] == '\n' : ending == 2 && p[size] == '\r' && p[size + 1] == '\n';
+}
+
+// Reads the circle of a line that begins with "ci": its three fields after
+// the first, separated by blanks. Returns where the next line starts.
+const char* ReadCircle(const char* line, const char* end, Circle& circle) {
+  const char* x = SkipBlanks(FieldEnd(line, end), end);
+  const char* xEnd = FieldEnd(x, end);
+  const char* y = SkipBlanks(xEnd, end);
+  const char* yEnd = FieldEnd(y, end);
+  circle.x = std::string_view(x, xEnd - x);
+  circle.y = std::string_view(y, yEnd - y);
+  return ReadRadius(SkipBlanks(yEnd, end), end, circle.radius);
+}
 
 // The circles of an extract's lt9 stretches, one after the other, read where
 // they stand in its bytes. A line is a circle when it begins with "ci" and
@@ -85,65 +119,60 @@ class CircleReader {
   CircleReader(std::string_view extract, Progress& progress)
       : begin_(extract.data()), end_(extract.data() + extract.size()), next_(begin_), progress_(progress) {}
 
-  // The next circle; false at the end of the extract. sameCentre tells that
-  // the circle before had this one's centre.
-  bool Next(Circle& circle, bool& sameCentre) {
+  // Reads on to the next circle; false at the end of the extract.
+  bool Next() {
     while (next_ < end_) {
       if ((++lines_ & 0xfff) == 0) progress_.Step(next_ - begin_);
       const char* line = next_;
-      if (!lineType9_ || end_ - line < 2 || line[0] != 'c' || line[1] != 'i') {
+      if (!lineType9_) {
         SkipLine(line);
         continue;
       }
-      sameCentre = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ && SameBytes(line, lastLine_, prefix_);
-      const char* radius;
-      if (sameCentre) {
-        circle.x = last_.x;
-        circle.y = last_.y;
-        radius = SkipBlanks(line + prefix_, end_);
+      sameCentre_ = prefix_ > 0 && static_cast<size_t>(end_ - line) >= prefix_ &&
+                    SameText({line, prefix_}, {centreLine_, prefix_});
+      if (sameCentre_) {
+        next_ = ReadRadius(SkipBlanks(line + prefix_, end_), end_, circle_.radius);
+        if (circle_.radius.empty()) continue;
+      } else if (end_ - line >= 2 && line[0] == 'c' && line[1] == 'i') {
+        next_ = ReadCircle(line, end_, circle_);
+        if (circle_.x.empty() || circle_.y.empty() || circle_.radius.empty()) continue;
+        centreLine_ = line;
+        prefix_ = circle_.y.data() + circle_.y.size() + 1 - line;
       } else {
-        const char* x = SkipBlanks(FieldEnd(line, end_), end_);
-        const char* xEnd = FieldEnd(x, end_);
-        const char* y = SkipBlanks(xEnd, end_);
-        const char* yEnd = FieldEnd(y, end_);
-        circle.x = std::string_view(x, xEnd - x);
-        circle.y = std::string_view(y, yEnd - y);
-        radius = SkipBlanks(yEnd, end_);
+        SkipLine(line);
+        continue;
       }
-      const char* radiusEnd = FieldEnd(radius, end_);
-      if (radiusEnd == end_ || *radiusEnd == '\n') {
-        next_ = radiusEnd == end_ ? end_ : radiusEnd + 1;
-        if (radiusEnd > radius && radiusEnd[-1] == '\r') --radiusEnd;
-      } else {
-        const void* lf = std::memchr(radiusEnd, '\n', end_ - radiusEnd);
-        next_ = lf ? static_cast<const char*>(lf) + 1 : end_;
-      }
-      circle.radius = std::string_view(radius, radiusEnd - radius);
-      if (circle.x.empty() || circle.y.empty() || circle.radius.empty()) continue;
-      if (!sameCentre) {
-        last_ = circle;
-        lastLine_ = line;
-        prefix_ = circle.y.data() + circle.y.size() + 1 - line;
-      }
+      radiusSize_ = circle_.radius.size();
+      endingSize_ = next_ - circle_.radius.data() - radiusSize_;
       line_ = line;
       return true;
     }
     return false;
   }
 
-  // Where the line of the last circle starts.
-  const char* line() const { return line_; }
-
-  // The circle of a line the reader has given before.
-  static Circle At(const char* line, const char* end) {
-    NoProgress none;
-    CircleReader reader(std::string_view(line, end - line), none);
-    reader.lineType9_ = true;
-    Circle circle;
-    bool sameCentre;
-    reader.Next(circle, sameCentre);
-    return circle;
+  // Reads on to the next circle when its line begins as the last circle's
+  // did and is as long, as most lines of a marker are: where the line after
+  // it starts is known before its bytes are looked at. False, and nothing
+  // read, otherwise.
+  bool NextAlike() {
+    const char* line = next_;
+    const char* radius = line + prefix_;
+    if (!lineType9_ || prefix_ == 0 || end_ - radius < 9 || !SameText({line, prefix_}, {centreLine_, prefix_}) ||
+        !IsRadiusLine(radius, radiusSize_, endingSize_))
+      return false;
+    if ((++lines_ & 0xfff) == 0) progress_.Step(next_ - begin_);
+    circle_.radius = std::string_view(radius, radiusSize_);
+    next_ = radius + radiusSize_ + endingSize_;
+    sameCentre_ = true;
+    line_ = line;
+    return true;
   }
+
+  // The circle read, whether the circle before had its centre, and where
+  // its line starts.
+  const Circle& circle() const { return circle_; }
+  bool sameCentre() const { return sameCentre_; }
+  const char* line() const { return line_; }
 
  private:
   // A line that is no circle; "lt" lines of three characters or more switch
@@ -161,58 +190,29 @@ class CircleReader {
   const char* next_;
   Progress& progress_;
   size_t lines_ = 0;
-  const char* line_ = nullptr;
   bool lineType9_ = false;
-  Circle last_;                  // the last circle read in full
-  const char* lastLine_ = nullptr;  // where its line starts
-  size_t prefix_ = 0;            // its line up to its radius, with one blank after its y
-};
-
-// The code digits of positions 1..8 as the circles of a centre gave them.
-struct Codes {
-  std::array<std::array<char, 3>, 9> digits{};
-  uint16_t read = 0;  // bit n: position n was given
-
-  // Fills the position a radius names when it reads "0.", the position
-  // digit N (1..8), three code digits and N again; a later radius of the
-  // same position replaces an earlier one.
-  void Add(std::string_view radius) {
-    if (radius.size() < 7 || radius[0] != '0' || radius[1] != '.' || radius[2] != radius[6] || radius[2] < '1' ||
-        radius[2] > '8' || !IsDigit(radius[3]) || !IsDigit(radius[4]) || !IsDigit(radius[5]))
-      return;
-    const int n = radius[2] - '0';
-    std::copy_n(radius.begin() + 3, 3, digits[n].begin());
-    read |= 1u << n;
-  }
-
-  // The positions that later circles gave replace these.
-  void Take(const Codes& later) {
-    for (int n = 1; n <= 8; ++n)
-      if (later.read & (1u << n)) digits[n] = later.digits[n];
-    read |= later.read;
-  }
-
-  Marker Decoded() const {
-    Marker marker;
-    for (int n = 1; n <= 8; ++n) {
-      if (!(read & (1u << n))) continue;
-      const auto& d = digits[n];
-      const bool plain = std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
-      marker[n] = Position{plain ? (d[0] - '0') * 100 + (d[1] - '0') * 10 + (d[2] - '0')
-                                 : ui::ToInt(std::string_view(d.data(), 3)),
-                           d, true};
-    }
-    return marker;
-  }
+  Circle circle_;                     // the x and y of the last circle read in full
+  bool sameCentre_ = false;
+  const char* line_ = nullptr;
+  const char* centreLine_ = nullptr;  // where the line of the last circle read in full starts
+  size_t prefix_ = 0;                 // its line up to its radius, with one blank after its y
+  size_t radiusSize_ = 0;             // the last radius and what ended its line
+  size_t endingSize_ = 0;
 };
 
 // The circles of one centre that holds a head circle: how many there are,
 // which heads were among them, and the positions they filled.
 struct Group {
-  std::string_view x, y;
+  const char* x;  // the texts of the centre where the extract holds them
+  const char* y;
+  uint32_t xSize, ySize;
   uint32_t circles = 0;
   uint8_t heads = kNoHead;
-  Codes codes;
+  MarkerCodes codes;
+
+  bool At(std::string_view otherX, std::string_view otherY) const {
+    return SameText({x, xSize}, otherX) && SameText({y, ySize}, otherY);
+  }
 };
 
 // The one hash table of centres: open addressing over the groups, each slot
@@ -221,14 +221,14 @@ class Centres {
  public:
   // Room for the centres an extract of this size may hold, so that the
   // table seldom grows: a marker takes some 250 bytes of it.
-  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {}
-
-  static uint64_t Hash(std::string_view x, std::string_view y) {
-    uint64_t h = std::hash<std::string_view>{}(x);
-    return h ^ (std::hash<std::string_view>{}(y) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
+  explicit Centres(size_t extractSize) : slots_(std::bit_ceil(std::max<size_t>(1024, extractSize / 128)), 0) {
+    groups_.reserve(slots_.size() / 2);
   }
 
-  // The group of the centre, or nullptr.
+  static uint64_t Hash(std::string_view x, std::string_view y) { return HashText(y, HashText(x)); }
+
+  // The group of the centre, or nullptr; a group is where it is until the
+  // next one is added.
   Group* Find(std::string_view x, std::string_view y, uint64_t hash) {
     const uint64_t tag = hash >> 32 << 32;
     for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
@@ -236,17 +236,21 @@ class Centres {
       if (slot == 0) return nullptr;
       if ((slot & ~0xffffffffULL) != tag) continue;
       Group& group = groups_[static_cast<uint32_t>(slot) - 1];
-      if (group.x == x && group.y == y) return &group;
+      if (group.At(x, y)) return &group;
     }
   }
 
   // Fetches the slot where a look-up starts, so that it is at hand later.
   void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
 
+  uint32_t NumberOf(const Group& group) const { return static_cast<uint32_t>(&group - groups_.data()); }
+  const Group& operator[](uint32_t number) const { return groups_[number]; }
+
   Group& Add(std::string_view x, std::string_view y, uint64_t hash) {
     if ((groups_.size() + 1) * 2 > slots_.size()) Grow();
     Place(hash, static_cast<uint32_t>(groups_.size()));
-    return groups_.emplace_back(Group{x, y, 0, kNoHead, Codes{}});
+    return groups_.emplace_back(
+        Group{x.data(), y.data(), static_cast<uint32_t>(x.size()), static_cast<uint32_t>(y.size()), 0, kNoHead, {}});
   }
 
  private:
@@ -259,11 +263,11 @@ class Centres {
   void Grow() {
     slots_.assign(slots_.size() * 2, 0);
     for (uint32_t number = 0; number < groups_.size(); ++number)
-      Place(Hash(groups_[number].x, groups_[number].y), number);
+      Place(Hash({groups_[number].x, groups_[number].xSize}, {groups_[number].y, groups_[number].ySize}), number);
   }
 
   std::vector<uint64_t> slots_;
-  std::deque<Group> groups_;  // grows without moving what it holds
+  std::vector<Group> groups_;
 };
 
 // The circles that follow one another at one centre. They are gathered
@@ -274,7 +278,7 @@ struct Run {
   uint64_t hash = 0;
   uint32_t circles = 0;
   uint8_t heads = kNoHead;
-  Codes codes;
+  MarkerCodes codes;
   std::vector<const char*> lines;  // while no head has come
 
   void Start(const Circle& circle) {
@@ -283,7 +287,7 @@ struct Run {
     hash = Centres::Hash(x, y);
     circles = 0;
     heads = kNoHead;
-    codes = Codes{};
+    codes = MarkerCodes{};
     lines.clear();
   }
 };
@@ -312,12 +316,15 @@ std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
   if (ec || !std::filesystem::is_regular_file(file, ec)) throw ui::FileError(file, false);
   progress.Phase(kReadingStatus, size);
   std::ifstream in(file, std::ios::binary);
-  std::string bytes(size, '\0');
-  constexpr size_t kPart = 4 << 20;
-  for (size_t done = 0; done < size; done += kPart) {
-    if (!in.read(bytes.data() + done, static_cast<std::streamsize>(std::min<size_t>(kPart, size - done))))
-      throw ui::FileError(file, ui::FileError::kUnreadable);
-    progress.Step(done);
+  // Read through a small buffer, so that the string's bytes are written once.
+  std::string bytes;
+  bytes.reserve(size);
+  std::vector<char> part(64 << 10);
+  while (bytes.size() < size) {
+    const size_t n = std::min(part.size(), size - bytes.size());
+    if (!in.read(part.data(), static_cast<std::streamsize>(n))) throw ui::FileError(file, ui::FileError::kUnreadable);
+    bytes.append(part.data(), n);
+    progress.Step(bytes.size());
   }
   return bytes;
 }
@@ -328,11 +335,11 @@ std::string ReadExtractBytes(const ui::Drive& drive, Progress& progress) {
 // of circles whose centre has a group by then joins it at once; the circles
 // of the rest are remembered by their line and looked at again when every
 // head is known.
-Markers FindMarkers(std::string_view extract, Progress& progress) {
+FoundMarkers FindMarkerCodes(std::string_view extract, Progress& progress) {
   progress.Phase(kReadingStatus, extract.size());
   const char* const end = extract.data() + extract.size();
   Centres centres(extract.size());
-  std::vector<const Group*> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
+  std::vector<uint32_t> fittingOrder, pipeOrder;  // groups by their first head circle of the kind
   std::vector<const char*> waiting;                   // circles seen before any head of their centre
 
   Run run;
@@ -344,54 +351,70 @@ Markers FindMarkers(std::string_view extract, Progress& progress) {
       return;
     }
     if (!group) group = &centres.Add(run.x, run.y, run.hash);
-    if (run.heads & ~group->heads & kFittingMark) fittingOrder.push_back(group);
-    if (run.heads & ~group->heads & kPipeMark) pipeOrder.push_back(group);
+    if (run.heads & ~group->heads & kFittingMark) fittingOrder.push_back(centres.NumberOf(*group));
+    if (run.heads & ~group->heads & kPipeMark) pipeOrder.push_back(centres.NumberOf(*group));
     group->heads |= run.heads;
     group->circles += run.circles;
     group->codes.Take(run.codes);
   };
 
   CircleReader reader(extract, progress);
-  Circle circle;
-  bool sameCentre = false;
-  while (reader.Next(circle, sameCentre)) {
-    if (!sameCentre) {
+  auto add = [&](std::string_view radius, const char* line) {
+    ++run.circles;
+    // A head's position digit is 9, which no other circle of a marker has.
+    const bool nine = radius.size() == 7 && radius[2] == '9';
+    if (nine && SameText(radius, kFittingHead)) run.heads |= kFittingMark;
+    else if (nine && SameText(radius, kPipeHead)) run.heads |= kPipeMark;
+    else if (run.heads == kNoHead) run.lines.push_back(line);
+    run.codes.Add(radius);
+  };
+  while (reader.Next()) {
+    const Circle& circle = reader.circle();
+    if (!reader.sameCentre()) {
       endRun();
       run.Start(circle);
       centres.Prefetch(run.hash);
     }
-    ++run.circles;
-    // A head's position digit is 9, which no other circle of a marker has.
-    const bool nine = circle.radius.size() == 7 && circle.radius[2] == '9';
-    if (nine && Same(circle.radius, kFittingHead)) run.heads |= kFittingMark;
-    else if (nine && Same(circle.radius, kPipeHead)) run.heads |= kPipeMark;
-    else if (run.heads == kNoHead) run.lines.push_back(reader.line());
-    run.codes.Add(circle.radius);
+    add(circle.radius, reader.line());
+    while (reader.NextAlike()) add(reader.circle().radius, reader.line());
   }
   endRun();
 
   // The waiting circles come before every circle of their group, so the
   // latest of them fills only what the group's own circles left empty.
   for (auto it = waiting.rbegin(); it != waiting.rend(); ++it) {
-    const Circle circle = CircleReader::At(*it, end);
+    Circle circle;
+    ReadCircle(*it, end, circle);
     Group* group = centres.Find(circle.x, circle.y, Centres::Hash(circle.x, circle.y));
     if (!group) continue;
     ++group->circles;
-    Codes earlier;
+    MarkerCodes earlier;
     earlier.Add(circle.radius);
     earlier.Take(group->codes);
     group->codes = earlier;
   }
   progress.Step(extract.size());
 
-  Markers markers;
-  auto collect = [](const std::vector<const Group*>& order, uint32_t circles, std::vector<Marker>& out) {
-    out.reserve(std::count_if(order.begin(), order.end(), [&](const Group* g) { return g->circles == circles; }));
-    for (const Group* group : order)
-      if (group->circles == circles) out.push_back(group->codes.Decoded());
+  FoundMarkers found;
+  auto collect = [&](const std::vector<uint32_t>& order, uint32_t circles, std::vector<MarkerCodes>& out) {
+    out.reserve(order.size());
+    for (uint32_t number : order)
+      if (centres[number].circles == circles) out.push_back(centres[number].codes);
   };
-  collect(fittingOrder, 9, markers.fittings);
-  collect(pipeOrder, 10, markers.pipes);
+  collect(fittingOrder, 9, found.fittings);
+  collect(pipeOrder, 10, found.pipes);
+  return found;
+}
+
+Markers FindMarkers(std::string_view extract, Progress& progress) {
+  const FoundMarkers found = FindMarkerCodes(extract, progress);
+  Markers markers;
+  auto decode = [](const std::vector<MarkerCodes>& codes, std::vector<Marker>& out) {
+    out.reserve(codes.size());
+    for (const MarkerCodes& marker : codes) out.push_back(marker.Decoded());
+  };
+  decode(found.fittings, markers.fittings);
+  decode(found.pipes, markers.pipes);
   return markers;
 }
 

@@ -21,7 +21,8 @@ struct ResultRow {
   std::string Text() const { return key + ":$" + amount; }
 };
 
-// The parts of a row's key; a part the key lacks is empty.
+// The parts of a row's key; a part the key lacks is empty. The first two
+// end at the key's first two colons.
 struct KeyFields {
   std::string_view classification, family, name, size;  // family: or pipe name; name: or pipe kind
 };

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "bench/ReferenceTally.h"
+#include "settings/Paths.h"
 #include "takeoff/Entries.h"
 #include "takeoff/Rows.h"
 #include "tests/TakeoffFixture.h"
@@ -22,16 +26,16 @@ class Tally : public ::testing::Test {
     takeoff::TallyExtract(takeoff::ReadExtractBytes(t.drive()), lists, false, tally, none);
     return tally;
   }
-  std::vector<std::string> RowTexts(const std::vector<takeoff::ResultRow>& rows) {
-    std::vector<std::string> texts;
-    for (const auto& row : rows) texts.push_back(row.Text());
-    return texts;
-  }
-
   test::TestDrive t;
   takeoff::NameLists lists;
   takeoff::NoProgress none;
 };
+
+Lines RowTexts(const std::vector<takeoff::ResultRow>& rows) {
+  Lines texts;
+  for (const auto& row : rows) texts.push_back(row.Text());
+  return texts;
+}
 
 Lines Circles(const std::string& centre, const Lines& radii) {
   Lines lines;
@@ -167,6 +171,59 @@ TEST_F(Tally, ARadiusWithoutThreeCodeDigitsLeavesItsPositionEmpty) {
   EXPECT_EQ(Of(extract).fittings, Lines{"給水:ＴＳ継手:エルボ~50･0|@::"});
 }
 
+// The extract is read in parts; a drawing of some hundred kilobytes reads
+// whole and every marker in it counts.
+TEST_F(Tally, ALargeExtractReadsWhole) {
+  test::WriteExtract(t, bench::RandomExtract(400, 300, 11));
+  const std::string bytes = takeoff::ReadExtractBytes(t.drive());
+  EXPECT_GT(bytes.size(), 2u * 64 * 1024);
+  EXPECT_EQ(bytes, t.Bytes(settings::HaikanFile("Toridasi.txt")));
+  const takeoff::Markers markers = takeoff::FindMarkers(bytes, none);
+  EXPECT_EQ(markers.fittings.size(), 400u);
+  EXPECT_EQ(markers.pipes.size(), 300u);
+}
+
+// Lines end in LF or CR LF, a radius may be followed by more fields, and
+// the circles of a marker need not be spelt alike: the marker is the same.
+TEST(TallyMarkers, TheSameMarkerHoweverItsLinesAreSpelt) {
+  const Lines radii = bench::Radii(FittingMarker{.mainSize = 80, .distance = 15});
+  auto markerOf = [](const std::string& text) {
+    takeoff::NoProgress none;
+    const takeoff::Markers markers = takeoff::FindMarkers(text, none);
+    std::string codes;
+    for (const auto& m : markers.fittings)
+      for (int n = 1; n <= 8; ++n) codes += std::string(m[n].code()) + "/" + std::to_string(m[n].value) + " ";
+    return codes;
+  };
+  auto spelt = [&](auto lineOf) {
+    std::string text = "lt9\n";
+    for (size_t i = 0; i < radii.size(); ++i) text += lineOf(i, radii[i]);
+    return text;
+  };
+  const std::string expected = markerOf(spelt([](size_t, const std::string& r) { return "ci 1.5 2 " + r + "\n"; }));
+  EXPECT_EQ(expected, "015/15 002/2 001/1 050/50 080/80 001/1 000/0 001/1 ");
+  EXPECT_EQ(markerOf(spelt([](size_t, const std::string& r) { return "ci 1.5 2 " + r + "\r\n"; })), expected);
+  EXPECT_EQ(markerOf(spelt([](size_t i, const std::string& r) { return "ci 1.5 2 " + r + (i % 2 ? "\r\n" : "\n"); })),
+            expected);
+  EXPECT_EQ(markerOf(spelt([](size_t i, const std::string& r) {
+              return "ci 1.5 2 " + r + (i == 3 ? " 0 x\r\n" : i == 5 ? "\t\r\n" : "\r\n");
+            })),
+            expected);
+  EXPECT_EQ(markerOf(spelt([](size_t i, const std::string& r) {
+              return (i % 3 ? "ci 1.5 2 " : i == 3 ? "ci  1.5\t2   " : "cix 1.5 2 ") + r + "\r\n";
+            })),
+            expected);
+  std::string unended = spelt([](size_t, const std::string& r) { return "ci 1.5 2 " + r + "\r\n"; });
+  unended.resize(unended.size() - 2);
+  EXPECT_EQ(markerOf(unended), expected);
+  // A radius is up to the line's end: a CR within it is part of it.
+  EXPECT_EQ(markerOf(spelt([](size_t i, const std::string& r) { return "ci 1.5 2 " + r + (i == 1 ? "\r9\n" : "\n"); })),
+            expected);
+  EXPECT_EQ(
+      markerOf(spelt([](size_t i, const std::string& r) { return "ci 1.5 2 " + (i == 1 ? "\r" + r : r) + "\n"; })),
+      "015/15 002/2 001/1 050/50 080/80 001/1 000/0 /0 ");
+}
+
 Lines Keys(const std::vector<takeoff::ResultRow>& rows) {
   Lines texts;
   for (const auto& row : rows) texts.push_back(row.key);
@@ -199,6 +256,29 @@ TEST(TallyRows, OrderedFieldByField) {
   // Texts alike but for case, and keys alike in their four fields, still in one order.
   EXPECT_EQ(Keys(takeoff::PipeRows({"a:b:vp:1:x|1:0:", "a:b:vp:1|1:0:", "a:b:VP:1|1:0:"})),
             (Lines{"a:b:VP:1", "a:b:vp:1", "a:b:vp:1:x"}));
+}
+
+// Many keys from few field texts, in any order: the rows are those of
+// their definition.
+TEST(TallyRows, ManyKeysAsTheirDefinitionHasThem) {
+  const Lines classes = {"給水", "排水", "冷温水", "-", "", "給水A", "給水a"};
+  const Lines families = {"ＴＳ継手", "管", "管A", "管a", "ＭＤ継手", "ア", "ヂ"};
+  const Lines names = {"エルボ", "VP", "vp", "VP-1", "チーズ", "", "a~b"};
+  const Lines sizes = {"10", "100", "25", "250", "80･50", "80", "", "x", "x:y"};  // x, x:y: pipe keys alike in all four
+  const Lines lengths = {"001:000:", "250:060:", "015:000:*", "7", ""};
+  std::mt19937 random(5);
+  auto pick = [&](const Lines& texts) {
+    return texts[std::uniform_int_distribution<size_t>(0, texts.size() - 1)(random)];
+  };
+  Lines fittings, pipes;
+  for (int i = 0; i < 3000; ++i) {
+    fittings.push_back(pick(classes) + ":" + pick(families) + ":" + pick(names) + "~" + pick(sizes) + "|@:001:");
+    pipes.push_back(pick(classes) + ":" + pick(families) + ":" + pick(names) + ":" + pick(sizes) + "|" + pick(lengths));
+  }
+  const Lines fittingRows = RowTexts(takeoff::FittingRows(fittings));
+  EXPECT_GT(fittingRows.size(), 1000u);
+  EXPECT_EQ(fittingRows, RowTexts(reference::Rows(fittings, false)));
+  EXPECT_EQ(RowTexts(takeoff::PipeRows(pipes)), RowTexts(reference::Rows(pipes, true)));
 }
 
 // A thousand pipes of 0.01 m at 1° add up to 10.001523 m; adding the
