@@ -1,6 +1,7 @@
 // What goes wrong on a Windows drive gives the file error naming the file,
 // and nothing is lost: a file that another program keeps locked (a sharing
-// violation), a drive that cannot be written, a missing data folder.
+// violation), a read-only file, a drive that cannot be written, a missing
+// data folder.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -117,4 +118,25 @@ TEST(WindowsFaults, AMissingDataFolderIsNamed) {
                                R"(\Tavrin\HaikanSet\TugiteName.ini が見つかりません。)",
                            "close", "expect 1402 属性は【標準】が選択されています。", "click 終了"}),
             0);
+}
+
+// A file the user made read-only (the Windows attribute; Wine keeps it as
+// the Unix mode) is named and never replaced, even when the program runs
+// with rights to replace it.
+TEST(WindowsFaults, AReadOnlyFileIsNamedAndKeptAsItWas) {
+  REQUIRE_WINE(false);
+  test::TestDrive t;
+  const std::string windowsRoot = test::WindowsPath(t.root());
+  t.Write(R"(\Tavrin\set\DrawData.txt)", {"lt1"});
+  const fs::path drawData = t.drive().Locate(R"(\Tavrin\set\DrawData.txt)");
+  const std::string before = t.Bytes(R"(\Tavrin\set\DrawData.txt)");
+  fs::permissions(drawData, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(PlayUnderWine(test::TavrinExe(), t.root(),
+                          {"press 一般両エルボ", "click 配置実行",
+                           "expect-message ファイル " + windowsRoot + R"(\Tavrin\set\DrawData.txt に書き込めません。)",
+                           "click 終了", "click 終了"}),
+            0);
+  EXPECT_EQ(t.Bytes(R"(\Tavrin\set\DrawData.txt)"), before);
+  EXPECT_EQ(fs::status(drawData).permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_TRUE(Leftovers(t.root() / "Tavrin" / "set").empty());
 }

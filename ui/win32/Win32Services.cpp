@@ -65,7 +65,23 @@ bool Win32Services::Print(const PrintDocument& document) { return PrintWithDialo
 void Win32Services::PreviewPrint(const PrintDocument& document) { ShowPreview(Front(), document); }
 
 void Win32Services::SavePdf(const PrintDocument& document, const std::filesystem::path& file) {
-  if (!PrintToPdf(document, file)) throw FileError(file, true);
+  // The printer writes only to a work file of its own; the user's file is
+  // then written from its bytes as every file of the program is, whole or
+  // not at all, and never over a file the user protected.
+  std::error_code ec;
+  const std::filesystem::path work =
+      std::filesystem::temp_directory_path(ec) / ("~tavrin" + std::to_string(GetCurrentProcessId()) + ".pdf");
+  const bool printed = !ec && PrintToPdf(document, work);
+  std::string bytes;
+  if (printed) {
+    try {
+      bytes = ReadFileBytes(work);
+    } catch (const FileError&) {
+    }
+  }
+  std::filesystem::remove(work, ec);
+  if (bytes.empty()) throw FileError(file, true);
+  WriteFileAtomically(file, bytes);
 }
 
 std::optional<std::string> Win32Services::PdfUnavailable() {
