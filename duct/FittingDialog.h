@@ -52,7 +52,7 @@ struct FittingSetup {
   std::string openingStatus = kStatusStale;
   FittingIds ids;
   int drawNameLines = 0;  // settings lines the drawing name is formed from (0: all)
-  std::vector<ListedBox> listedBoxes;
+  std::vector<ListedBox> listedBoxes = {};
 };
 
 // One line of a command's settings file: a control's text, a check box as

@@ -28,7 +28,7 @@ SANITIZER_PACKAGES="clang libclang-rt-dev"
 
 build_sanitized() {
   CC=clang CXX=clang++ cmake -S "$ROOT" -B "$ROOT/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DTAVRIN_SANITIZE=ON >/dev/null
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DTAVRIN_SANITIZE=ON -DTAVRIN_WINDOWS=OFF >/dev/null
   cmake --build "$ROOT/build/sanitize"
 }
 

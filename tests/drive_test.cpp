@@ -94,7 +94,9 @@ TEST(FileErrors, AReplacedFileKeepsItsModeAndOwner) {
   const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
   fs::permissions(file, mode);
   const bool root = geteuid() == 0;
-  if (root) ASSERT_EQ(chown(file.c_str(), 1234, 2345), 0);
+  if (root) {
+    ASSERT_EQ(chown(file.c_str(), 1234, 2345), 0);
+  }
   t.Write(R"(\Tavrin\set\Keep.ini)", {"new"});
   EXPECT_EQ(t.Lines(R"(\Tavrin\set\Keep.ini)"), std::vector<std::string>{"new"});
   EXPECT_EQ(fs::status(file).permissions(), mode);

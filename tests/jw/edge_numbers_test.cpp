@@ -98,16 +98,19 @@ void ExpectDrawable(const test::TestDrive& t, const Left& before, const Left& af
     return n;
   };
   try {
-    if (after.drawData != before.drawData)
+    if (after.drawData != before.drawData) {
       EXPECT_GT(shapes(jw::PlaceFigure(lines(R"(\Tavrin\set\DrawData.txt)"), {1000, 500})), 0u) << "an empty figure";
-    if (after.choku != before.choku || after.chokuSet != before.chokuSet)
+    }
+    if (after.choku != before.choku || after.chokuSet != before.chokuSet) {
       EXPECT_GT(shapes(jw::DrawDuct(lines(R"(\Tavrin\set\Choku.ini)"), lines(R"(\Tavrin\set\ChokuSet.ini)"), {0, 0},
                                     {3000, 0})),
                 0u);
-    if (after.haikan != before.haikan || after.kanSekisan != before.kanSekisan)
+    }
+    if (after.haikan != before.haikan || after.kanSekisan != before.kanSekisan) {
       EXPECT_GT(shapes(jw::DrawPipe(lines(R"(\Tavrin\HaikanSet\Haikan.ini)"),
                                     lines(R"(\Tavrin\HaikanSet\KanSekisan.ini)"), {0, 0}, {2500, 0})),
                 0u);
+    }
   } catch (const jw::Error& error) {
     ADD_FAILURE() << "placed, but the placing program refuses it: " << error.what();
   }
