@@ -13,9 +13,10 @@ namespace test {
 
 inline void WriteNameLists(const TestDrive& t) {
   auto write = [&](const char* name, std::vector<std::string> lines) { t.Write(settings::HaikanFile(name), lines); };
-  write("TugiteName.ini", {"ＴＳ継手", "ＤＶ継手", "ＭＤ継手(簡略）", "ＭＤ継手(詳細）", "ＤＲ継手", "溶接継手",
-                           "ねじ込み継手", "銅管継手", "コア継手", "ステンレス継手", "SUSモルコ継手", "フランジ継手",
-                           "鋳鉄管(簡略)－１", "鋳鉄管(簡略)－２", "鋳鉄管(詳細)－１", "鋳鉄管(詳細)－２"});
+  write("TugiteName.ini", {"ＴＳ継手", "ＤＶ継手", "ＭＤ継手(簡略）", "ＭＤ継手(詳細）", "ドレネジ継手", "溶接継手",
+                           "ねじ込み継手", "銅管継手", "管端コア継手", "SUS拡管式継手", "SUSプレス継手", "フランジ継手",
+                           "鋳鉄管(簡略)－１", "鋳鉄管(簡略)－２", "鋳鉄管(詳細)－１", "鋳鉄管(詳細)－２", "青銅弁",
+                           "鋳鉄弁", "バタフライ弁", "特殊弁", "フレキ・伸縮継手", "丸ダクト部材"});
   write("TugiteBunruiName.ini", {"給水", "排水", "冷温水", "給湯"});
   write("KanBunruiName.ini", {"給水", "排水", "冷温水"});
   write("KanName1.ini", {"SGP白", "SGP黒", "STPG"});

@@ -17,6 +17,7 @@
 
 #include "app/CommandPanel.h"
 #include "app/CommandTable.h"
+#include "piping/CatalogueDialog.h"
 #include "settings/AttributeDialog.h"
 #include "tests/TestDrive.h"
 #include "tests/qt/QtTestSupport.h"
@@ -95,6 +96,25 @@ TEST(DialogPolish, NoControlClipsItsText) {
   test::TestDrive t;
   settings::AttributeDialog attributes(t.env());
   ExpectNothingClipped(attributes);
+}
+
+// The sheet buttons take the captions of every family in turn; the longest
+// ones are set smaller to fit.
+TEST(DialogPolish, EveryFamilysSheetCaptionsFit) {
+  test::TestDrive t;
+  piping::CatalogueDialog catalogue(t.env());
+  test::Screen screen(catalogue);
+  const int families = static_cast<int>(catalogue.form().State(piping::kFamilyList).items.size());
+  ASSERT_EQ(families, 22);
+  for (int family = 0; family < families; ++family) {
+    catalogue.UserSelect(piping::kFamilyList, family);
+    for (QPushButton* button : screen.window().findChildren<QPushButton*>()) {
+      if (!button->isVisible()) continue;
+      for (const std::string& text : Clipped(*button))
+        ADD_FAILURE() << "family " << family << ": \"" << text << " does not fit its button";
+      EXPECT_GE(button->font().pixelSize(), 9) << button->text().toStdString();
+    }
+  }
 }
 
 TEST(DialogPolish, NothingOfTheGuideAnchorShows) {

@@ -34,6 +34,7 @@ std::vector<Shot> Shots() {
   shots.push_back({"catalogue_sheet",
                    {"press 1201", "select 1601 ねじ込み継手", "click エルボ", "select 1621 20", "dblclick 1621",
                     "mouse 528 33", "click 積算情報を付加する"}});
+  shots.push_back({"catalogue_long_sheet_names", {"press 1201", "select 1601 鋳鉄管(簡略)－２"}});
   shots.push_back({"catalogue_attributes", {"press 1201", "click 属性設定"}});
   shots.push_back({"takeoff_fittings", {"press 1205", "click 集計開始", "expect-message 集計終了しました。"}});
   shots.push_back({"takeoff_pipes", {"press 1205", "click 集計開始", "expect-message 集計終了しました。", "click 配管"}});

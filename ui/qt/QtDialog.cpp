@@ -60,6 +60,17 @@ QStyle* ComboStyle() {
   return style;
 }
 
+// A caption wider than its button (a few sheet names are) is set a few
+// pixels smaller rather than clipped.
+void FitCaption(QPushButton& button, const QFont& dialogFont) {
+  QFont font = dialogFont;
+  const int room = button.width() - 6;
+  const int smallest = dialogFont.pixelSize() - 3;
+  while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(button.text()) > room)
+    font.setPixelSize(font.pixelSize() - 1);
+  button.setFont(font);
+}
+
 }  // namespace
 
 void QtDialog::Call(const std::function<void()>& action) {
@@ -253,6 +264,7 @@ void QtDialog::Sync(int id, Aspect aspect) {
       } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(s.icon ? QString() : Q(s.text));
         button->setAccessibleName(Q(s.text));
+        if (auto* push = qobject_cast<QPushButton*>(button)) FitCaption(*push, font());
       } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(Q(s.text));
       } else if (auto* group = qobject_cast<QGroupBox*>(w)) {

@@ -64,6 +64,10 @@ int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
   return 0;
 }
 
+bool IsPushButton(const Control& c) {
+  return c.kind == Kind::Button || ((c.kind == Kind::Check || c.kind == Kind::Radio) && (c.flags & kPushLike));
+}
+
 }  // namespace
 
 std::wstring InstalledFace(const std::string& face) {
@@ -78,9 +82,9 @@ std::wstring InstalledFace(const std::string& face) {
   return found ? name : Wide(StandInFont(face));
 }
 
-HFONT CreateDialogFont(const Layout& layout, double scale) {
+HFONT CreateDialogFont(const Layout& layout, double scale, int smaller) {
   // The layouts are drawn for the point size at 96 dots per inch.
-  int pixels = static_cast<int>(layout.pointSize * 4 / 3.0 * scale + 0.5);
+  int pixels = static_cast<int>(layout.pointSize * 4 / 3.0 * scale + 0.5) - smaller;
   return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                      InstalledFace(layout.font).c_str());
@@ -137,6 +141,7 @@ Win32Dialog::~Win32Dialog() {
   if (owner_ && !IsWindowEnabled(owner_)) EnableWindow(owner_, TRUE);
   DestroyWindow(hwnd_);
   if (font_) DeleteObject(font_);
+  DeleteSmallerFonts();
   for (const auto& [id, bitmap] : icons_) DeleteObject(bitmap);
   for (const auto& [id, brush] : brushes_) DeleteObject(brush);
 }
@@ -223,7 +228,7 @@ HWND Win32Dialog::Create(const Control& c, bool continuesGroup) {
                                 hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id == kNoId ? 0xFFFF : c.id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) throw std::runtime_error("「" + form_.layout().caption + "」のコントロールを作れません。");
-  SetFont(window, c.kind);
+  SetFont(window, c);
   if (c.kind == Kind::Combo || c.kind == Kind::DropList) SendMessageW(window, CB_SETMINVISIBLE, 12, 0);
   if (c.kind == Kind::Grid) {
     const int id = c.id;
@@ -232,8 +237,9 @@ HWND Win32Dialog::Create(const Control& c, bool continuesGroup) {
   return window;
 }
 
-void Win32Dialog::SetFont(HWND window, Kind kind) {
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+void Win32Dialog::SetFont(HWND window, const Control& c) {
+  const Kind kind = c.kind;
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(IsPushButton(c) ? CaptionFont(window) : font_), TRUE);
   // The margins an edit box takes by itself for a Japanese font leave room
   // for two digits where the layouts give three: the text goes up to the
   // frame, as in the Qt front end.
@@ -248,6 +254,34 @@ void Win32Dialog::SetFont(HWND window, Kind kind) {
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
+HFONT Win32Dialog::CaptionFont(HWND button) {
+  // A caption wider than its button (a few sheet names are) is set a few
+  // pixels smaller rather than clipped.
+  RECT r;
+  GetClientRect(button, &r);
+  const int room = r.right - r.left - static_cast<int>(6 * scale_);
+  const std::wstring text = WindowText(button);
+  HDC dc = GetDC(button);
+  HFONT font = font_;
+  for (int smaller = 1;; ++smaller) {
+    SIZE size{};
+    HGDIOBJ before = SelectObject(dc, font);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, before);
+    if (size.cx <= room || smaller > 3 * scale_) break;
+    HFONT& smallerFont = smallerFonts_[smaller];
+    if (!smallerFont) smallerFont = CreateDialogFont(form_.layout(), scale_, smaller);
+    font = smallerFont;
+  }
+  ReleaseDC(button, dc);
+  return font;
+}
+
+void Win32Dialog::DeleteSmallerFonts() {
+  for (const auto& [smaller, font] : smallerFonts_) DeleteObject(font);
+  smallerFonts_.clear();
+}
+
 void Win32Dialog::Place() {
   const Layout& layout = form_.layout();
   for (const auto& [c, window] : windows_) {
@@ -256,7 +290,7 @@ void Win32Dialog::Place() {
     if (c->kind == Kind::Combo || c->kind == Kind::DropList)
       height = std::max(height, static_cast<int>(kComboDropHeight * scale_));
     SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetFont(window, c->kind);
+    SetFont(window, *c);
   }
   for (const auto& [id, grid] : grids_) grid->Show(scale_);
   for (const auto& [id, bitmap] : icons_) SetIconImage(id);
@@ -381,9 +415,12 @@ LRESULT Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
       scale_ = HIWORD(wParam) / 96.0;
       HFONT old = font_;
+      std::map<int, HFONT> oldSmaller;
+      oldSmaller.swap(smallerFonts_);
       font_ = CreateDialogFont(form_.layout(), scale_);
       Place();
       DeleteObject(old);
+      for (const auto& [smaller, font] : oldSmaller) DeleteObject(font);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       InvalidateRect(hwnd_, nullptr, TRUE);
@@ -445,8 +482,10 @@ void Win32Dialog::Sync(int id, Aspect aspect) {
   switch (aspect) {
     case Aspect::Text:
       if (kind == Kind::DropList) SendMessageW(w, CB_SETCURSEL, s.selection, 0);
-      else if (kind != Kind::List && kind != Kind::Grid && kind != Kind::Progress && Utf8(WindowText(w)) != s.text)
+      else if (kind != Kind::List && kind != Kind::Grid && kind != Kind::Progress && Utf8(WindowText(w)) != s.text) {
         SetWindowTextW(w, Wide(s.text).c_str());
+        if (IsPushButton(form_.control(id))) SetFont(w, form_.control(id));
+      }
       break;
     case Aspect::Check:
       if (kind == Kind::Check || kind == Kind::Radio)

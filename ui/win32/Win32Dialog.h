@@ -20,7 +20,7 @@ namespace ui::win32 {
 
 // The dialog font: the layout's face where it is installed, else the IPA
 // font standing in for it, at the layout's size for the DPI.
-HFONT CreateDialogFont(const Layout& layout, double scale);
+HFONT CreateDialogFont(const Layout& layout, double scale, int smaller = 0);
 // The face itself where it is installed, else its stand-in.
 std::wstring InstalledFace(const std::string& face);
 
@@ -53,7 +53,10 @@ class Win32Dialog : public FormView {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int id, int code, HWND from);
   HWND Create(const Control& control, bool continuesGroup);
-  void SetFont(HWND window, Kind kind);
+  void SetFont(HWND window, const Control& c);
+  // The dialog's font, or a smaller size of it that fits the button's caption.
+  HFONT CaptionFont(HWND button);
+  void DeleteSmallerFonts();
   // Places the window and every control for the DPI, with the font for it.
   void Place();
   void Sync(int id, Aspect aspect);
@@ -69,6 +72,7 @@ class Win32Dialog : public FormView {
   HWND hwnd_ = nullptr;
   double scale_ = 1;
   HFONT font_ = nullptr;
+  std::map<int, HFONT> smallerFonts_;  // by pixels less than font_
   std::map<int, HWND> controls_;
   std::vector<std::pair<const Control*, HWND>> windows_;  // every control's window, in layout order
   std::vector<HWND> groups_;
