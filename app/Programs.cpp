@@ -1,8 +1,5 @@
 #include "app/Programs.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace app {
 namespace fs = std::filesystem;
 
@@ -11,10 +8,7 @@ namespace {
 constexpr const char* kExeFolder = R"(\Tavrin\exe\)";
 
 void CopyProgram(const fs::path& from, const fs::path& to, fs::file_time_type time) {
-  std::ifstream in(from, std::ios::binary);
-  std::ostringstream bytes;
-  if (!(bytes << in.rdbuf())) throw ui::FileError(from, false);
-  ui::WriteFileAtomically(to, bytes.str());
+  ui::WriteFileAtomically(to, ui::ReadFileBytes(from));
   std::error_code ec;
   fs::last_write_time(to, time, ec);
   if (ec) throw ui::FileError(to, true);

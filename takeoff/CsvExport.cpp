@@ -1,18 +1,16 @@
 #include "takeoff/CsvExport.h"
 
-#include <cctype>
+#include <string_view>
 
+#include "ui/Text.h"
 
 namespace takeoff {
 namespace {
 
-// A signed decimal number such as "-12" or "+0.5".
-bool IsSignedNumber(const std::string& text) {
-  size_t i = text.empty() ? 0 : text[0] == '-' || text[0] == '+', digits = 0;
-  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
-  if (i < text.size() && text[i] == '.')
-    for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) ++digits;
-  return digits > 0 && i == text.size();
+// A decimal number, signed or not, such as "-12" or "+0.5".
+bool IsSignedNumber(std::string_view text) {
+  if (text.starts_with('-') || text.starts_with('+')) text.remove_prefix(1);
+  return ui::IsPlainDecimal(text);
 }
 
 // A spreadsheet would run such a cell as a formula: it gets an apostrophe,

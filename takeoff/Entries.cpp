@@ -45,15 +45,6 @@ std::string Joined(const Parts&... parts) {
   return text;
 }
 
-// Fields 1 and 2 of a text separated by colons, as ui::ListField gives them:
-// a text without a colon is both.
-std::pair<std::string_view, std::string_view> FirstFields(std::string_view text) {
-  const size_t colon = text.find(':');
-  if (colon == std::string_view::npos) return {text, text};
-  const std::string_view rest = text.substr(colon + 1);
-  return {text.substr(0, colon), rest.substr(0, rest.find(':'))};
-}
-
 // The breakdowns of catalogue parts by family, sheet and cell, each looked
 // up in the name lists once: a drawing's fittings come from a few parts.
 class Breakdowns {
@@ -116,7 +107,8 @@ std::optional<std::string> DerivedPipeEntry(std::string_view entry) {
   const size_t bar = entry.find('|');
   if (bar == std::string_view::npos) return std::nullopt;
   const std::string_view key = entry.substr(0, bar);
-  const auto [pipeKind, distance] = FirstFields(entry.substr(bar + 1));
+  const std::string_view after = entry.substr(bar + 1);
+  const std::string_view pipeKind = ui::ListField(after, 1, ':'), distance = ui::ListField(after, 2, ':');
   if (pipeKind == "@") return std::nullopt;
   const size_t tilde = key.find('~');
   std::string_view size = tilde == std::string_view::npos ? std::string_view() : key.substr(tilde + 1);
@@ -125,8 +117,8 @@ std::optional<std::string> DerivedPipeEntry(std::string_view entry) {
                             ? 0
                             : std::min(ui::ToInt(size.substr(0, dot)), ui::ToInt(size.substr(dot + 3))));
   if (dot != std::string_view::npos) size = smaller;
-  const auto [classification, family] = FirstFields(entry);
-  return Joined(classification, ":", family, ":", pipeKind, ":", size, "|", distance, ":000:*");
+  return Joined(ui::ListField(entry, 1, ':'), ":", ui::ListField(entry, 2, ':'), ":", pipeKind, ":", size, "|", distance,
+                ":000:*");
 }
 
 bool IsDerived(std::string_view entry) { return entry.ends_with('*'); }

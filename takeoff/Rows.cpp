@@ -177,12 +177,9 @@ std::vector<uint32_t> Order(const TextNumbers& keys, KeyFields (*fieldsOf)(std::
 // Metres of a pipe entry from the text after its key: length code × 0.01,
 // over the cosine of the slope.
 double PipeMetres(std::string_view afterKey) {
-  std::string_view after = afterKey.substr(std::min<size_t>(1, afterKey.size())), rest = after;
-  const std::string_view length = Cut(rest, ':');
-  // A text without a colon is its second field too.
-  const std::string_view angleText = length.size() == after.size() ? length : Cut(rest, ':');
-  double metres = CodeValue(length) * 0.01;
-  int angle = CodeValue(angleText);
+  const std::string_view after = afterKey.substr(std::min<size_t>(1, afterKey.size()));
+  double metres = CodeValue(ui::ListField(after, 1, ':')) * 0.01;
+  int angle = CodeValue(ui::ListField(after, 2, ':'));
   if (angle != 0) metres /= std::cos(angle * 3.1415926535 / 180);
   return metres;
 }

@@ -2,7 +2,6 @@
 
 #include <xlsxwriter.h>
 
-#include <cctype>
 #include <random>
 
 #include "ui/HostFiles.h"
@@ -14,15 +13,6 @@ namespace {
 // Excel's column width is counted in characters of its default font, about
 // seven pixels each; the tables give theirs in twips, 15 to the pixel.
 double ColumnCharacters(int twips) { return twips / 15.0 / 7.0; }
-
-// The counts and metres the tables show; anything else stays text.
-bool IsDecimal(const std::string& text) {
-  size_t i = 0, digits = 0;
-  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
-  if (i < text.size() && text[i] == '.')
-    for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) ++digits;
-  return digits > 0 && i == text.size();
-}
 
 struct Formats {
   lxw_format* title;
@@ -62,7 +52,7 @@ void AddSheet(lxw_workbook* book, const Formats& f, const char* name, const char
       lxw_row_t at = static_cast<lxw_row_t>(row + 1);
       if (row == 0) {
         worksheet_write_string(sheet, at, col, text.c_str(), f.header);
-      } else if ((col == 0 || col == 5) && IsDecimal(text)) {
+      } else if ((col == 0 || col == 5) && ui::IsPlainDecimal(text)) {  // the counts and metres
         worksheet_write_number(sheet, at, col, ui::ToReal(text), col == 5 && metres ? f.metres : f.count);
       } else {
         worksheet_write_string(sheet, at, col, text.c_str(), f.text);

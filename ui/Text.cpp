@@ -52,6 +52,14 @@ double ToReal(std::string_view text) {
   return result.ec == std::errc() ? value : 0.0;
 }
 
+bool IsPlainDecimal(std::string_view text) {
+  size_t i = 0, digits = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.')
+    for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+  return digits > 0 && i == text.size();
+}
+
 int ToInt(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && IsSpace(text[i])) ++i;

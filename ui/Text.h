@@ -15,6 +15,9 @@ namespace ui {
 double ToReal(std::string_view text);
 // Leading integer of the text ("42x" -> 42, "-7" -> -7, "x" -> 0).
 int ToInt(std::string_view text);
+// Whether the whole text is a plain decimal number without a sign: digits
+// with at most one decimal point among or after them ("12", "0.50", "3.").
+bool IsPlainDecimal(std::string_view text);
 
 // printf "%f": six decimals.
 std::string FormatFixed(double value);
