@@ -46,6 +46,16 @@ class Locked {
   int pid_;
 };
 
+// Places a general elbow from the panel, which must fail on DrawData.txt
+// with the error naming it; returns the exit code.
+int PlaceElbowExpectingDrawDataError(const test::TestDrive& t) {
+  return PlayUnderWine(test::TavrinExe(), t.root(),
+                       {"press 一般両エルボ", "click 配置実行",
+                        "expect-message ファイル " + test::WindowsPath(t.root()) +
+                            R"(\Tavrin\set\DrawData.txt に書き込めません。)",
+                        "click 終了", "click 終了"});
+}
+
 std::vector<std::string> Leftovers(const fs::path& folder) {
   std::vector<std::string> names;
   for (const auto& file : fs::directory_iterator(folder))
@@ -64,11 +74,7 @@ TEST(WindowsFaults, AFileAnotherProgramLocksIsNamedAndKeptAsItWas) {
   {
     Locked locked(t.drive().Locate(R"(\Tavrin\set\DrawData.txt)"));
     ASSERT_TRUE(locked.held());
-    EXPECT_EQ(PlayUnderWine(test::TavrinExe(), t.root(),
-                            {"press 一般両エルボ", "click 配置実行",
-                             "expect-message ファイル " + windowsRoot + R"(\Tavrin\set\DrawData.txt に書き込めません。)",
-                             "click 終了", "click 終了"}),
-              0);
+    EXPECT_EQ(PlaceElbowExpectingDrawDataError(t), 0);
   }
   EXPECT_EQ(t.Bytes(R"(\Tavrin\set\DrawData.txt)"), drawData);
   EXPECT_TRUE(Leftovers(t.root() / "Tavrin" / "set").empty());
@@ -126,16 +132,11 @@ TEST(WindowsFaults, AMissingDataFolderIsNamed) {
 TEST(WindowsFaults, AReadOnlyFileIsNamedAndKeptAsItWas) {
   REQUIRE_WINE(false);
   test::TestDrive t;
-  const std::string windowsRoot = test::WindowsPath(t.root());
   t.Write(R"(\Tavrin\set\DrawData.txt)", {"lt1"});
   const fs::path drawData = t.drive().Locate(R"(\Tavrin\set\DrawData.txt)");
   const std::string before = t.Bytes(R"(\Tavrin\set\DrawData.txt)");
   fs::permissions(drawData, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_EQ(PlayUnderWine(test::TavrinExe(), t.root(),
-                          {"press 一般両エルボ", "click 配置実行",
-                           "expect-message ファイル " + windowsRoot + R"(\Tavrin\set\DrawData.txt に書き込めません。)",
-                           "click 終了", "click 終了"}),
-            0);
+  EXPECT_EQ(PlaceElbowExpectingDrawDataError(t), 0);
   EXPECT_EQ(t.Bytes(R"(\Tavrin\set\DrawData.txt)"), before);
   EXPECT_EQ(fs::status(drawData).permissions() & fs::perms::owner_write, fs::perms::none);
   EXPECT_TRUE(Leftovers(t.root() / "Tavrin" / "set").empty());
